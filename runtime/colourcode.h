@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <cstdint>
+
+class QPalette;
+
+namespace runtime {
+
+// A colour as the program writes it: 0x00BBGGRR for an explicit colour, or
+// 0x800000nn for system colour nn, which is taken from the palette.
+using ColourCode = std::uint32_t;
+
+constexpr ColourCode black = 0x000000;
+constexpr ColourCode red = 0x0000FF;
+constexpr ColourCode white = 0xFFFFFF;
+constexpr ColourCode systemWindowBackground = 0x80000005;
+constexpr ColourCode systemWindowText = 0x80000008;
+
+QColor colourFromCode(ColourCode code, const QPalette &palette);
+
+} // namespace runtime

@@ -1,0 +1,9 @@
+#include "eventpump.h"
+
+#include <QCoreApplication>
+
+namespace runtime {
+
+void pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+} // namespace runtime

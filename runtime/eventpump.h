@@ -1,0 +1,10 @@
+#pragma once
+
+namespace runtime {
+
+// Runs every pending event (posted events, input, repaints), each handler to
+// completion, and returns. It may be called from inside a handler that an
+// outer call is running: handlers then nest.
+void pumpEvents();
+
+} // namespace runtime

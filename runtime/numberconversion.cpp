@@ -1,0 +1,122 @@
+#include "numberconversion.h"
+
+#include "runtimeerror.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace runtime {
+
+namespace {
+
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isSign(char16_t c) { return c == u'+' || c == u'-'; }
+
+struct NumberSpan
+{
+    std::size_t begin = 0; // first character after the blanks
+    std::size_t end = 0;   // one past the number; end == begin when there is none
+};
+
+std::size_t skipDigits(std::u16string_view text, std::size_t at)
+{
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    return at;
+}
+
+NumberSpan findNumber(std::u16string_view text)
+{
+    NumberSpan span;
+    while (span.begin < text.size() && isBlank(text[span.begin]))
+        ++span.begin;
+    std::size_t at = span.begin;
+    if (at < text.size() && isSign(text[at]))
+        ++at;
+    const std::size_t wholeEnd = skipDigits(text, at);
+    std::size_t mantissaEnd = wholeEnd;
+    if (mantissaEnd < text.size() && text[mantissaEnd] == u'.')
+        mantissaEnd = skipDigits(text, mantissaEnd + 1);
+    const std::size_t digitCount = mantissaEnd - at - (mantissaEnd > wholeEnd ? 1 : 0);
+    if (digitCount == 0) {
+        span.end = span.begin;
+        return span;
+    }
+    span.end = mantissaEnd;
+    std::size_t exponent = mantissaEnd;
+    if (exponent < text.size() && (text[exponent] == u'e' || text[exponent] == u'E')) {
+        ++exponent;
+        if (exponent < text.size() && isSign(text[exponent]))
+            ++exponent;
+        const std::size_t exponentEnd = skipDigits(text, exponent);
+        if (exponentEnd > exponent)
+            span.end = exponentEnd;
+    }
+    return span;
+}
+
+locale_t cLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return locale;
+}
+
+} // namespace
+
+std::size_t numericPrefixLength(std::u16string_view text)
+{
+    const NumberSpan span = findNumber(text);
+    return span.end == span.begin ? 0 : span.end;
+}
+
+double valueOfText(std::u16string_view text)
+{
+    const NumberSpan span = findNumber(text);
+    if (span.end == span.begin)
+        return 0.0;
+    // Every character of the span is ASCII, so narrowing it is exact.
+    std::string number(text.begin() + span.begin, text.begin() + span.end);
+    const double value = strtod_l(number.c_str(), nullptr, cLocale());
+    if (std::isinf(value))
+        throw RuntimeError::overflow();
+    return value;
+}
+
+std::string textOfNumber(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError::overflow();
+    if (value == 0.0)
+        return "0";
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    std::string text(buffer.data(), result.ptr);
+    for (char &c : text)
+        if (c == 'e')
+            c = 'E';
+    return text;
+}
+
+std::int32_t roundToInt32(double value)
+{
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
+        throw RuntimeError::overflow();
+    return static_cast<std::int32_t>(rounded);
+}
+
+float toSingle(double value)
+{
+    // The smallest magnitude that rounds to infinity in single precision.
+    constexpr double firstOverflow = 0x1.ffffffp127;
+    if (!(std::fabs(value) < firstOverflow))
+        throw RuntimeError::overflow();
+    return static_cast<float>(value);
+}
+
+} // namespace runtime

@@ -1,0 +1,104 @@
+#include "picturebox.h"
+
+#include "lineclipping.h"
+#include "twips.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace runtime {
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_StaticContents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setBackColour(ColourCode colour)
+{
+    backColour_ = colour;
+    Cls();
+}
+
+float PictureBox::ScaleWidth() const { return twipsFromPixels(width()); }
+float PictureBox::ScaleHeight() const { return twipsFromPixels(height()); }
+float PictureBox::Height() const { return twipsFromPixels(height()); }
+
+QPointF PictureBox::toDevicePixel(float x, float y) const
+{
+    const double scale = imageRatio_ / twipsPerPixel;
+    return {x * scale, y * scale};
+}
+
+QRect PictureBox::deviceToLogical(const QRectF &deviceRect) const
+{
+    const QRectF logical(deviceRect.topLeft() / imageRatio_, deviceRect.size() / imageRatio_);
+    return logical.toAlignedRect().adjusted(-1, -1, 1, 1) & rect();
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, ColourCode colour)
+{
+    fitImageToWidget();
+    emit lineDrawn(QLineF(x1, y1, x2, y2), colour);
+    // Clip before rasterising: a flight may run millions of twips off the box.
+    const QRectF bounds(-2, -2, image_.width() + 4, image_.height() + 4);
+    const auto visible = clipLine(QLineF(toDevicePixel(x1, y1), toDevicePixel(x2, y2)), bounds);
+    if (!visible)
+        return;
+    // Snap the ends to device pixels: a twip names the pixel it falls in.
+    const QLineF snapped(std::floor(visible->x1()), std::floor(visible->y1()),
+                         std::floor(visible->x2()), std::floor(visible->y2()));
+    const int penWidth = std::max(1, int(std::lround(imageRatio_)));
+    QPainter painter(&image_);
+    painter.setPen(QPen(colourFromCode(colour, palette()), penWidth, Qt::SolidLine, Qt::SquareCap));
+    const double centre = (penWidth - 1) / 2.0;
+    painter.drawLine(snapped.translated(centre, centre));
+    painter.end();
+    update(deviceToLogical(QRectF(snapped.p1(), snapped.p2()).normalized().adjusted(0, 0, penWidth,
+                                                                                     penWidth)));
+}
+
+void PictureBox::Cls()
+{
+    fitImageToWidget();
+    image_.fill(colourFromCode(backColour_, palette()));
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    fitImageToWidget();
+    QPainter painter(this);
+    for (const QRect &r : event->region()) {
+        const QRectF source(r.x() * imageRatio_, r.y() * imageRatio_, r.width() * imageRatio_,
+                            r.height() * imageRatio_);
+        painter.drawImage(QRectF(r), image_, source);
+    }
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitImageToWidget();
+}
+
+void PictureBox::fitImageToWidget()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize deviceSize(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+    if (image_.size() == deviceSize && imageRatio_ == ratio)
+        return;
+    QImage fitted(deviceSize, QImage::Format_RGB32);
+    fitted.fill(colourFromCode(backColour_, palette()));
+    if (!image_.isNull()) {
+        // Keep what was drawn, at the new scale.
+        QPainter painter(&fitted);
+        const QSizeF logical = QSizeF(image_.size()) / imageRatio_;
+        painter.drawImage(QRectF(QPointF(0, 0), logical * ratio), image_);
+    }
+    image_ = std::move(fitted);
+    imageRatio_ = ratio;
+}
+
+} // namespace runtime

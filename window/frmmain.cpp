@@ -1,0 +1,330 @@
+#include "frmmain.h"
+
+#include "commandbutton.h"
+#include "errorhandling.h"
+#include "eventpump.h"
+#include "fieldtext.h"
+#include "floatingpointguard.h"
+#include "modtrajectory.h"
+#include "picturebox.h"
+#include "textfield.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <cmath>
+#include <cstdint>
+
+using namespace modTrajectory;
+using runtime::CommandButton;
+using runtime::PictureBox;
+using runtime::TextField;
+
+namespace {
+
+const QString launchWithoutWindCaption = QStringLiteral("Launch Without Wind");
+const QString launchWithWindCaption = QStringLiteral("Launch With Wind");
+const QString stopCaption = QStringLiteral("Stop Plotting");
+
+constexpr double gravity = 9.80665;
+constexpr double timeStep = 0.1;
+constexpr double groundThreshold = -1;
+constexpr int gridSpacing = 500;
+constexpr double needleArm = 10000;
+
+struct Point
+{
+    double x;
+    double y;
+};
+
+template <typename Control, typename... Args>
+Control *place(QWidget *container, const char *name, QRect twips, Args &&...args)
+{
+    auto *control = new Control(std::forward<Args>(args)..., container);
+    control->setObjectName(QLatin1String(name));
+    runtime::placeInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
+    return control;
+}
+
+// A button shows "Stop Plotting" while a flight it started is running.
+bool showsStop(const CommandButton *button)
+{
+    return button->caption().trimmed().toLower().compare(QLatin1String("stop plotting")) == 0;
+}
+
+double valueIn(const TextField *field) { return runtime::valueOfText(field->text()); }
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Trevane"));
+    setFixedSize(runtime::pixelsFromTwips(7935), runtime::pixelsFromTwips(7335));
+    createControls();
+    orderTabs();
+    wireEvents();
+    runtime::runHandler([this] { Form_Load(); });
+}
+
+frmMain::~frmMain() { Form_Terminate(); }
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    runtime::runHandler([this] { Form_Unload(); });
+    event->accept();
+}
+
+void frmMain::createControls()
+{
+    picGraph = place<PictureBox>(this, "picGraph", {120, 120, 7695, 5415});
+    picGraph->setBackColour(runtime::white);
+    framLaunch = place<QGroupBox>(this, "framLaunch", {240, 5640, 2535, 1095},
+                                  QStringLiteral("Launch Angle and Velocity (m/s)"));
+    framWind = place<QGroupBox>(this, "framWind", {5160, 5640, 2535, 1095},
+                                QStringLiteral("Wind Angle and Velocity (m/s)"));
+    createButtons();
+    createLaunchFrame();
+    createWindFrame();
+}
+
+void frmMain::createButtons()
+{
+    cmdLaunchWithWind = place<CommandButton>(this, "cmdLaunchWithWind", {3120, 5640, 1695, 495},
+                                             launchWithWindCaption);
+    cmdLaunchWithoutWind = place<CommandButton>(this, "cmdLaunchWithoutWind",
+                                                {3120, 6240, 1695, 495}, launchWithoutWindCaption);
+    cmdClearLaunch = place<CommandButton>(this, "cmdClearLaunch", {240, 6840, 1695, 375},
+                                          QStringLiteral("Clear Launch Info"));
+    cmdClearWind = place<CommandButton>(this, "cmdClearWind", {6000, 6840, 1695, 375},
+                                        QStringLiteral("Clear Wind Info"));
+    cmdClearPlot = place<CommandButton>(this, "cmdClearPlot", {2160, 6840, 1695, 375},
+                                        QStringLiteral("Clear Plot"));
+    cmdDrawPlotLines = place<CommandButton>(this, "cmdDrawPlotLines", {4080, 6840, 1695, 375},
+                                            QStringLiteral("Draw Plot Lines"));
+}
+
+void frmMain::createLaunchFrame()
+{
+    lblInfo[0] = place<QLabel>(framLaunch, "lblInfo0", {120, 360, 450, 195}, "Angle:");
+    txtLaunchAngle = place<TextField>(framLaunch, "txtLaunchAngle", {840, 240, 1095, 285}, "Text1");
+    lblInfo[1] = place<QLabel>(framLaunch, "lblInfo1", {120, 720, 600, 195}, "Velocity:");
+    txtLaunchVelocity =
+        place<TextField>(framLaunch, "txtLaunchVelocity", {840, 600, 1095, 285}, "Text2");
+    picLaunchAngle = place<PictureBox>(framLaunch, "picLaunchAngle", {2040, 360, 375, 375});
+    picLaunchAngle->setBackColour(runtime::systemWindowBackground);
+    picLaunchAngle->setForeColour(runtime::systemWindowText);
+}
+
+void frmMain::createWindFrame()
+{
+    lblInfo[2] = place<QLabel>(framWind, "lblInfo2", {120, 360, 450, 195}, "Angle:");
+    txtWindAngle = place<TextField>(framWind, "txtWindAngle", {840, 240, 1095, 285}, "Text1");
+    lblInfo[3] = place<QLabel>(framWind, "lblInfo3", {120, 720, 600, 195}, "Velocity:");
+    txtWindVelocity = place<TextField>(framWind, "txtWindVelocity", {840, 600, 1095, 285}, "Text2");
+    picWindAngle = place<PictureBox>(framWind, "picWindAngle", {2040, 360, 375, 375});
+    picWindAngle->setBackColour(runtime::systemWindowBackground);
+    picWindAngle->setForeColour(runtime::systemWindowText);
+}
+
+void frmMain::orderTabs()
+{
+    // Picture boxes, frames and labels take no focus; the rest follow in this order.
+    const std::array<QWidget *, 10> order{
+        cmdLaunchWithWind, cmdLaunchWithoutWind, txtLaunchAngle, txtLaunchVelocity,
+        txtWindAngle,      txtWindVelocity,      cmdClearLaunch, cmdClearWind,
+        cmdClearPlot,      cmdDrawPlotLines};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::wireEvents()
+{
+    const auto onClick = [this](CommandButton *button, void (frmMain::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { runtime::runHandler([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(cmdClearLaunch, &frmMain::ClearLaunchInfo);
+    onClick(cmdClearWind, &frmMain::ClearWindInfo);
+    onClick(cmdLaunchWithoutWind, &frmMain::cmdLaunchWithoutWind_Click);
+    onClick(cmdLaunchWithWind, &frmMain::cmdLaunchWithWind_Click);
+    onClick(cmdDrawPlotLines, &frmMain::cmdDrawPlotLines_Click);
+    onClick(cmdClearPlot, &frmMain::cmdClearPlot_Click);
+    connect(txtLaunchAngle, &TextField::keyReleased, this,
+            [this] { runtime::runHandler([this] { txtLaunchAngle_KeyUp(); }); });
+    connect(txtWindAngle, &TextField::keyReleased, this,
+            [this] { runtime::runHandler([this] { txtWindAngle_KeyUp(); }); });
+}
+
+// --- start and close ---
+
+void frmMain::Form_Load()
+{
+    ClearLaunchInfo();
+    ClearWindInfo();
+}
+
+// Any flight still running ends at its next step.
+void frmMain::Form_Unload() { Plotting = false; }
+void frmMain::Form_Terminate() { Plotting = false; }
+
+void frmMain::ClearLaunchInfo()
+{
+    txtLaunchAngle->setText(QStringLiteral("0"));
+    txtLaunchVelocity->setText(QStringLiteral("0"));
+}
+
+void frmMain::ClearWindInfo()
+{
+    txtWindAngle->setText(QStringLiteral("0"));
+    txtWindVelocity->setText(QStringLiteral("0"));
+}
+
+// --- launching ---
+
+void frmMain::cmdLaunchWithoutWind_Click()
+{
+    if (showsStop(cmdLaunchWithoutWind)) {
+        Plotting = false;
+        cmdLaunchWithoutWind->setCaption(launchWithoutWindCaption);
+        return;
+    }
+    Plotting = true;
+    cmdLaunchWithoutWind->setCaption(stopCaption);
+    const double velocity = valueIn(txtLaunchVelocity);
+    const double angle = valueIn(txtLaunchAngle);
+    PlotWithoutWind(velocity, angle);
+}
+
+void frmMain::cmdLaunchWithWind_Click()
+{
+    if (showsStop(cmdLaunchWithWind)) {
+        Plotting = false;
+        cmdLaunchWithWind->setCaption(launchWithWindCaption);
+        return;
+    }
+    Plotting = true;
+    cmdLaunchWithWind->setCaption(stopCaption);
+    const double launchVelocity = valueIn(txtLaunchVelocity);
+    const double launchAngle = valueIn(txtLaunchAngle);
+    const double windVelocity = valueIn(txtWindVelocity);
+    const double windAngle = valueIn(txtWindAngle);
+    PlotWithWind(launchVelocity, launchAngle, windVelocity, windAngle);
+}
+
+void frmMain::PlotWithoutWind(double velocity, double angle)
+{
+    Fly(
+        [&](double t) {
+            return Point{HorizontalDistance(velocity, angle, t),
+                         VerticalDistance(velocity, angle, gravity, t)};
+        },
+        cmdLaunchWithoutWind, launchWithoutWindCaption);
+}
+
+void frmMain::PlotWithWind(double launchVelocity, double launchAngle, double windVelocity,
+                           double windAngle)
+{
+    Fly(
+        [&](double t) {
+            const runtime::FloatingPointGuard guard;
+            const double windX = HorizontalDistance(windVelocity, windAngle, t) / 2;
+            const double x = HorizontalDistance(launchVelocity, launchAngle, t) + windX;
+            const double windY = VerticalDistance(windVelocity, windAngle, 0, t) / 2;
+            const double y = VerticalDistance(launchVelocity, launchAngle, gravity, t) + windY;
+            return Point{guard.checked(x), guard.checked(y)};
+        },
+        cmdLaunchWithWind, launchWithWindCaption);
+}
+
+// One segment per tenth of a second, with a round of events before each, until
+// the previous point lies a metre or more below launch height or the flight is
+// stopped. Ground level lies the box's outer height below its inner top edge.
+template <typename Position>
+void frmMain::Fly(Position positionAt, CommandButton *button, const QString &readyCaption)
+{
+    picGraph->setAutoRedraw(true);
+    Point previous{0, 0};
+    double t = 0;
+    while (previous.y > groundThreshold) {
+        runtime::pumpEvents();
+        if (!Plotting)
+            break;
+        const runtime::FloatingPointGuard guard;
+        const Point next = positionAt(t);
+        const double height = picGraph->Height();
+        const float fromX = runtime::toSingle(previous.x);
+        const float fromY = runtime::toSingle(guard.checked(height - previous.y));
+        const float toX = runtime::toSingle(next.x);
+        const float toY = runtime::toSingle(guard.checked(height - next.y));
+        const double nextT = guard.checked(t + timeStep);
+        picGraph->Line(fromX, fromY, toX, toY, runtime::black);
+        t = nextT;
+        previous = next;
+    }
+    button->setCaption(readyCaption);
+}
+
+// --- the grid ---
+
+void frmMain::cmdDrawPlotLines_Click() { DrawPlotLines(); }
+void frmMain::cmdClearPlot_Click() { picGraph->Cls(); }
+
+// Vertical lines from the left, horizontal ones counted up from the bottom
+// edge; other handlers run to completion between lines.
+void frmMain::DrawPlotLines()
+{
+    picGraph->setAutoRedraw(true);
+    const std::int64_t width = runtime::roundToInt32(picGraph->ScaleWidth());
+    for (std::int64_t x = gridSpacing; x <= width; x += gridSpacing) {
+        const float height = picGraph->ScaleHeight();
+        picGraph->Line(float(x), 0, float(x), height, runtime::black);
+        runtime::pumpEvents();
+    }
+    for (std::int64_t y = runtime::roundToInt32(picGraph->ScaleHeight()); y >= 0;
+         y -= gridSpacing) {
+        const float lineWidth = picGraph->ScaleWidth();
+        picGraph->Line(0, float(y), lineWidth, float(y), runtime::black);
+        runtime::pumpEvents();
+    }
+}
+
+// --- the angle needles ---
+
+void frmMain::txtLaunchAngle_KeyUp() { DrawLaunchAngle(); }
+void frmMain::txtWindAngle_KeyUp() { DrawWindAngle(); }
+
+double frmMain::NeedleX(double angle)
+{
+    const runtime::FloatingPointGuard guard;
+    return runtime::roundToInt32(guard.checked(std::cos(DegreesToRadians(angle)) * needleArm));
+}
+
+double frmMain::NeedleY(double angle)
+{
+    const runtime::FloatingPointGuard guard;
+    return runtime::roundToInt32(guard.checked(std::sin(DegreesToRadians(angle)) * needleArm));
+}
+
+void frmMain::DrawLaunchAngle() { DrawNeedle(txtLaunchAngle, picLaunchAngle); }
+void frmMain::DrawWindAngle() { DrawNeedle(txtWindAngle, picWindAngle); }
+
+// The arm's end lies far outside the box; the line from there to the centre,
+// clipped by the box, is the needle. The text is read first, so a text that
+// cannot be converted leaves the box as it was.
+void frmMain::DrawNeedle(const TextField *angleField, PictureBox *needleBox)
+{
+    const double angle = valueIn(angleField);
+    const double armX = NeedleX(angle);
+    const double armY = NeedleY(angle);
+    needleBox->setAutoRedraw(true);
+    needleBox->Cls();
+    const float innerHeight = needleBox->ScaleHeight();
+    const float innerWidth = needleBox->ScaleWidth();
+    const float centreHeight = needleBox->ScaleHeight();
+    const runtime::FloatingPointGuard guard;
+    const float endY = runtime::toSingle(guard.checked(innerHeight - armY));
+    needleBox->Line(runtime::toSingle(armX), endY, innerWidth / 2, centreHeight / 2, runtime::red);
+    needleBox->setToolTipText(runtime::textOfNumberAsQString(angle) + QStringLiteral(" degrees"));
+}

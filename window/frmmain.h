@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+
+namespace runtime {
+class CommandButton;
+class PictureBox;
+class TextField;
+} // namespace runtime
+
+// The program's one window: the plot, the launch and wind fields with their
+// angle needles, and the buttons that launch, stop, grid and clear.
+class frmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // True while a flight may continue; shared by both launch buttons.
+    bool isPlotting() const { return Plotting; }
+
+    // The end of a 10000-twip arm at the angle, in whole twips, upward and rightward.
+    static double NeedleX(double angle);
+    static double NeedleY(double angle);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createLaunchFrame();
+    void createWindFrame();
+    void createButtons();
+    void wireEvents();
+    void orderTabs();
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_Terminate();
+    void ClearLaunchInfo();
+    void ClearWindInfo();
+
+    void cmdLaunchWithoutWind_Click();
+    void cmdLaunchWithWind_Click();
+    void cmdDrawPlotLines_Click();
+    void cmdClearPlot_Click();
+    void txtLaunchAngle_KeyUp();
+    void txtWindAngle_KeyUp();
+
+    void PlotWithoutWind(double velocity, double angle);
+    void PlotWithWind(double launchVelocity, double launchAngle, double windVelocity,
+                      double windAngle);
+    template <typename Position>
+    void Fly(Position positionAt, runtime::CommandButton *button, const QString &readyCaption);
+
+    void DrawPlotLines();
+    void DrawLaunchAngle();
+    void DrawWindAngle();
+    void DrawNeedle(const runtime::TextField *angleField, runtime::PictureBox *needleBox);
+
+    bool Plotting = false;
+
+    runtime::PictureBox *picGraph = nullptr;
+    QGroupBox *framLaunch = nullptr;
+    QGroupBox *framWind = nullptr;
+    runtime::CommandButton *cmdLaunchWithWind = nullptr;
+    runtime::CommandButton *cmdLaunchWithoutWind = nullptr;
+    std::array<QLabel *, 4> lblInfo{};
+    runtime::TextField *txtLaunchAngle = nullptr;
+    runtime::TextField *txtLaunchVelocity = nullptr;
+    runtime::TextField *txtWindAngle = nullptr;
+    runtime::TextField *txtWindVelocity = nullptr;
+    runtime::CommandButton *cmdClearLaunch = nullptr;
+    runtime::CommandButton *cmdClearWind = nullptr;
+    runtime::CommandButton *cmdClearPlot = nullptr;
+    runtime::CommandButton *cmdDrawPlotLines = nullptr;
+    runtime::PictureBox *picLaunchAngle = nullptr;
+    runtime::PictureBox *picWindAngle = nullptr;
+};
