@@ -54,6 +54,15 @@ bool showsStop(const CommandButton *button)
     return button->caption().trimmed().toLower().compare(QLatin1String("stop plotting")) == 0;
 }
 
+// A small sans-serif face whose captions fit the controls' fixed sizes.
+QFont controlFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
 double valueIn(const TextField *field) { return runtime::valueOfText(field->text()); }
 
 } // namespace
@@ -62,6 +71,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Trevane"));
     setFixedSize(runtime::pixelsFromTwips(7935), runtime::pixelsFromTwips(7335));
+    setFont(controlFont());
     createControls();
     orderTabs();
     wireEvents();
