@@ -4,6 +4,13 @@
 
 namespace runtime {
 
-void pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void pumpEvents()
+{
+    // A round of the loop started inside another round's handler may skip the
+    // events posted before that handler began (the GLib dispatcher delivers
+    // posted events only when new ones arrive), so deliver those first.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 } // namespace runtime
