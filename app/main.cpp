@@ -1,3 +1,4 @@
+#include "closeonsignal.h"
 #include "frmmain.h"
 
 #include <QApplication>
@@ -6,6 +7,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Before anything else, so that even an early SIGTERM closes the window
+    // rather than killing the program.
+    runtime::CloseOnSignal::catchSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trevane"));
     QApplication::setApplicationVersion(QStringLiteral(TREVANE_VERSION));
@@ -13,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trevane.ico")));
 
     frmMain window;
+    const runtime::CloseOnSignal closeOnSignal(&window);
     window.show();
     return QApplication::exec();
 }

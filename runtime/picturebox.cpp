@@ -25,10 +25,9 @@ float PictureBox::ScaleWidth() const { return twipsFromPixels(width()); }
 float PictureBox::ScaleHeight() const { return twipsFromPixels(height()); }
 float PictureBox::Height() const { return twipsFromPixels(height()); }
 
-QPointF PictureBox::toDevicePixel(float x, float y) const
+QPointF PictureBox::toDevicePixel(const QPointF &twips) const
 {
-    const double scale = imageRatio_ / twipsPerPixel;
-    return {x * scale, y * scale};
+    return twips * (imageRatio_ / twipsPerPixel);
 }
 
 QRect PictureBox::deviceToLogical(const QRectF &deviceRect) const
@@ -41,14 +40,19 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, ColourCode colour)
 {
     fitImageToWidget();
     emit lineDrawn(QLineF(x1, y1, x2, y2), colour);
-    // Clip before rasterising: a flight may run millions of twips off the box.
-    const QRectF bounds(-2, -2, image_.width() + 4, image_.height() + 4);
-    const auto visible = clipLine(QLineF(toDevicePixel(x1, y1), toDevicePixel(x2, y2)), bounds);
-    if (!visible)
+    // Clip before rasterising, and in the twips given: a flight may run
+    // millions of twips off the box, and a far end scaled first no longer
+    // lies on the line asked for.
+    const double margin = 2.0 * twipsPerPixel / imageRatio_;
+    const QRectF bounds(QPointF(-margin, -margin),
+                        QPointF(ScaleWidth() + margin, ScaleHeight() + margin));
+    const auto clipped = clipLine(QLineF(x1, y1, x2, y2), bounds);
+    if (!clipped)
         return;
+    const QLineF visible(toDevicePixel(clipped->p1()), toDevicePixel(clipped->p2()));
     // Snap the ends to device pixels: a twip names the pixel it falls in.
-    const QLineF snapped(std::floor(visible->x1()), std::floor(visible->y1()),
-                         std::floor(visible->x2()), std::floor(visible->y2()));
+    const QLineF snapped(std::floor(visible.x1()), std::floor(visible.y1()),
+                         std::floor(visible.x2()), std::floor(visible.y2()));
     const int penWidth = std::max(1, int(std::lround(imageRatio_)));
     QPainter painter(&image_);
     painter.setPen(QPen(colourFromCode(colour, palette()), penWidth, Qt::SolidLine, Qt::SquareCap));

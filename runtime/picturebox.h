@@ -58,7 +58,7 @@ protected:
 
 private:
     void fitImageToWidget();
-    QPointF toDevicePixel(float x, float y) const;
+    QPointF toDevicePixel(const QPointF &twips) const;
     QRect deviceToLogical(const QRectF &deviceRect) const;
 
     QImage image_;
