@@ -4,7 +4,6 @@
 #include "twips.h"
 
 #include <QPaintEvent>
-#include <QPainter>
 #include <cmath>
 
 namespace runtime {
@@ -54,26 +53,64 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, ColourCode colour)
     const QLineF snapped(std::floor(visible.x1()), std::floor(visible.y1()),
                          std::floor(visible.x2()), std::floor(visible.y2()));
     const int penWidth = std::max(1, int(std::lround(imageRatio_)));
-    QPainter painter(&image_);
-    painter.setPen(QPen(colourFromCode(colour, palette()), penWidth, Qt::SolidLine, Qt::SquareCap));
     const double centre = (penWidth - 1) / 2.0;
-    painter.drawLine(snapped.translated(centre, centre));
-    painter.end();
-    update(deviceToLogical(QRectF(snapped.p1(), snapped.p2()).normalized().adjusted(0, 0, penWidth,
-                                                                                     penWidth)));
+    painterFor(colour, penWidth).drawLine(snapped.translated(centre, centre));
+    pacer_.owe(deviceToLogical(
+        QRectF(snapped.p1(), snapped.p2()).normalized().adjusted(0, 0, penWidth, penWidth)));
+}
+
+// Opening a painter costs more than the line it draws, so one stays open.
+QPainter &PictureBox::painterFor(ColourCode colour, int penWidth)
+{
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        penSet_ = false;
+    }
+    if (!penSet_ || penColour_ != colour) {
+        painter_.setPen(
+            QPen(colourFromCode(colour, palette()), penWidth, Qt::SolidLine, Qt::SquareCap));
+        penColour_ = colour;
+        penSet_ = true;
+    }
+    return painter_;
+}
+
+void PictureBox::closePainter() const
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+const QImage &PictureBox::image() const
+{
+    fitImageToWidget();
+    return image_;
+}
+
+qreal PictureBox::devicePixelRatio() const
+{
+    fitImageToWidget();
+    return imageRatio_;
 }
 
 void PictureBox::Cls()
 {
-    fitImageToWidget();
-    image_.fill(colourFromCode(backColour_, palette()));
+    if (!image_.isNull()) {
+        fitImageToWidget();
+        image_.fill(colourFromCode(backColour_, palette()));
+    }
+    pacer_.clear();
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    fitImageToWidget();
     QPainter painter(this);
+    if (image_.isNull()) {
+        painter.fillRect(event->rect(), colourFromCode(backColour_, palette()));
+        return;
+    }
+    fitImageToWidget();
     for (const QRect &r : event->region()) {
         const QRectF source(r.x() * imageRatio_, r.y() * imageRatio_, r.width() * imageRatio_,
                             r.height() * imageRatio_);
@@ -84,15 +121,26 @@ void PictureBox::paintEvent(QPaintEvent *event)
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    fitImageToWidget();
+    if (!image_.isNull())
+        fitImageToWidget();
 }
 
-void PictureBox::fitImageToWidget()
+void PictureBox::changeEvent(QEvent *event)
+{
+    // A system colour may have changed with the palette.
+    if (event->type() == QEvent::PaletteChange)
+        penSet_ = false;
+    QWidget::changeEvent(event);
+}
+
+void PictureBox::fitImageToWidget() const
 {
     const qreal ratio = devicePixelRatioF();
     const QSize deviceSize(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
     if (image_.size() == deviceSize && imageRatio_ == ratio)
         return;
+    // The painter must not outlive the raster it paints on.
+    closePainter();
     QImage fitted(deviceSize, QImage::Format_RGB32);
     fitted.fill(colourFromCode(backColour_, palette()));
     if (!image_.isNull()) {

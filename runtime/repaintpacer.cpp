@@ -1,0 +1,88 @@
+#include "repaintpacer.h"
+
+#include <QScreen>
+#include <QWidget>
+#include <chrono>
+
+namespace runtime {
+
+namespace {
+
+constexpr int mostOwedRectangles = 32;
+
+qint64 area(const QRect &rect)
+{
+    return qint64(rect.width()) * rect.height();
+}
+
+// One frame of the widget's screen, and never more than one of a 60 Hz screen.
+std::chrono::milliseconds frameInterval(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen();
+    const qreal rate = screen ? screen->refreshRate() : 0;
+    const int interval = rate >= 60 ? int(1000 / rate) : 16;
+    return std::chrono::milliseconds(std::max(1, interval));
+}
+
+} // namespace
+
+RepaintPacer::RepaintPacer(QWidget *widget) : widget_(widget)
+{
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { repaint(); });
+}
+
+// A flight draws a segment per round of events, far more often than a
+// screen refreshes. Asking for a repaint each time costs a repaint each
+// time, and under X with shared-memory images a repaint that overlaps the
+// one before, as neighbouring segments always do, waits for the server.
+void RepaintPacer::owe(const QRect &dirty)
+{
+    if (dirty.isEmpty())
+        return;
+    gather(dirty);
+    if (timer_.isActive())
+        return;
+    const std::chrono::milliseconds frame = frameInterval(widget_);
+    const std::chrono::milliseconds waited(sinceRepaint_.isValid() ? sinceRepaint_.elapsed()
+                                                                   : frame.count());
+    if (waited >= frame)
+        repaint();
+    else
+        timer_.start(frame - waited);
+}
+
+// Neighbouring segments join into one rectangle while it stays mostly made
+// of what changed; a chain of such rectangles follows a curve closely. A
+// region would follow it exactly, at a cost per line far above the line's.
+void RepaintPacer::gather(const QRect &dirty)
+{
+    if (!owed_.isEmpty()) {
+        Owed &last = owed_.last();
+        const QRect joined = last.rect | dirty;
+        const qint64 changed = last.changedArea + area(dirty);
+        if (area(joined) <= 2 * changed || owed_.size() == mostOwedRectangles) {
+            last = {joined, changed};
+            return;
+        }
+    }
+    owed_.append({dirty, area(dirty)});
+}
+
+void RepaintPacer::repaint()
+{
+    for (const Owed &owed : owed_)
+        widget_->update(owed.rect);
+    owed_.clear();
+    sinceRepaint_.start();
+}
+
+void RepaintPacer::clear()
+{
+    timer_.stop();
+    owed_.clear();
+    sinceRepaint_.start();
+}
+
+} // namespace runtime

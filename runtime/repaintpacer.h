@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QRect>
+#include <QTimer>
+#include <QVarLengthArray>
+
+class QWidget;
+
+namespace runtime {
+
+// Brings a widget's picture on screen up to date at most once a display
+// frame. The first change after a quiet frame is repainted at once; changes
+// that follow within the frame are gathered and repainted together when it
+// ends, so the screen is never more than a frame behind. A single-shot timer
+// runs only while a repaint is owed.
+class RepaintPacer
+{
+public:
+    explicit RepaintPacer(QWidget *widget);
+
+    // A rectangle of the widget that has changed.
+    void owe(const QRect &dirty);
+    // The whole widget is about to be repainted: nothing is owed any longer.
+    void clear();
+    bool isOwing() const { return !owed_.isEmpty(); }
+
+private:
+    struct Owed
+    {
+        QRect rect;
+        qint64 changedArea; // of the rectangles gathered into it
+    };
+    void repaint();
+    void gather(const QRect &dirty);
+
+    QWidget *widget_;
+    QVarLengthArray<Owed, 32> owed_;
+    QTimer timer_;
+    QElapsedTimer sinceRepaint_;
+};
+
+} // namespace runtime
