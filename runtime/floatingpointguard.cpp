@@ -24,7 +24,10 @@ void throwIfFaulted(bool finite)
 
 FloatingPointGuard::FloatingPointGuard() : pending_(std::fetestexcept(faultFlags))
 {
-    std::feclearexcept(faultFlags);
+    // Clearing reloads the whole x87 environment, far dearer than testing,
+    // and the flags are nearly always clear already.
+    if (pending_)
+        std::feclearexcept(faultFlags);
 }
 
 FloatingPointGuard::~FloatingPointGuard()
