@@ -46,6 +46,11 @@ QPointF clamped(const QPointF &point, const QRectF &rect)
 // digits a double has, and would land in the wrong place.
 std::optional<QLineF> clipFinite(const QLineF &line, const QRectF &rect)
 {
+    // A line wholly inside needs no cutting. Measured from the centre, it
+    // would gain rounding at its ends, and one far shorter than its distance
+    // from the centre would be lost altogether.
+    if (rect.contains(line.p1()) && rect.contains(line.p2()))
+        return line;
     const double dx = line.dx(), dy = line.dy();
     const double lengthSquared = dx * dx + dy * dy;
     if (lengthSquared == 0.0)
