@@ -15,8 +15,9 @@ namespace bench {
 
 namespace {
 
-const QStringList everyScenario{"flight", "long_flight", "grid", "needle", "startup", "idle"};
-const QStringList workerScenarios{"flight", "long_flight", "grid", "needle"};
+const QStringList everyScenario{"flight",         "long_flight", "grid", "needle",
+                                "responsiveness", "startup",     "idle"};
+const QStringList workerScenarios{"flight", "long_flight", "grid", "needle", "responsiveness"};
 
 // The same X server with images sent through the socket instead of shared
 // memory: only to compare the bare loop's cost under either transport.

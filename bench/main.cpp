@@ -35,7 +35,7 @@ int runWorker(int argc, char *argv[])
     const QStringList arguments = QCoreApplication::arguments();
     bench::Repetitions repetitions;
     if (arguments.contains(QStringLiteral("--quick")))
-        repetitions = {5, 1, 2, 2, 20};
+        repetitions = {5, 1, 2, 2, 20, 3};
     bench::WindowBench bench(repetitions);
     const auto valueOf = [&](const char *option) {
         const qsizetype at = arguments.indexOf(QLatin1String(option));
@@ -68,8 +68,8 @@ int runBench(int argc, char *argv[])
                                          QStringLiteral("Skip counting instructions."));
     const QCommandLineOption only(
         QStringLiteral("only"),
-        QStringLiteral("Run one scenario alone: flight, long_flight, grid, needle, startup, idle "
-                       "or instructions."),
+        QStringLiteral("Run one scenario alone: flight, long_flight, grid, needle, responsiveness, "
+                       "startup, idle or instructions."),
         QStringLiteral("scenario"));
     parser.addOptions({quick, json, platforms, noCallgrind, only});
     parser.process(app);

@@ -146,6 +146,25 @@ void Report::windowRows(const QString &platform, std::vector<Row> &rows) const
                         {},
                         {},
                         {}});
+    const QJsonObject response = find("responsiveness", platform);
+    if (!response.isEmpty()) {
+        const double lag = response["screen_lag_ms_max"].toDouble();
+        rows.push_back(
+            {"responsiveness",
+             platform,
+             "ms from a flight's last segment to its paint (worst)",
+             number(lag, 2),
+             QStringLiteral("median: %1").arg(number(response["screen_lag_ms"].toDouble(), 2)),
+             {},
+             verdict(QStringLiteral("≤ 16.7, one frame"), lag <= 16.7)});
+        rows.push_back({"responsiveness",
+                        platform,
+                        "µs from a queued stop click to the flight's end",
+                        number(response["stop_us"].toDouble(), 1),
+                        {},
+                        {},
+                        {}});
+    }
     const QJsonObject needle = find("needle", platform);
     if (!needle.isEmpty())
         rows.push_back({"needle",

@@ -8,8 +8,11 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 
 namespace bench {
 
@@ -34,6 +37,7 @@ WindowBench::WindowBench(const Repetitions &repetitions)
 {
     plot_ = window_.findChild<runtime::PictureBox *>(QStringLiteral("picGraph"));
     QObject::connect(plot_, &runtime::PictureBox::lineDrawn, plot_, [this] { stamps_.record(); });
+    plotPainted_ = new PaintClock(plot_);
     show();
     enter("txtLaunchVelocity", QString::number(flightVelocity));
     enter("txtLaunchAngle", QString::number(flightAngle));
@@ -109,6 +113,8 @@ std::vector<QJsonObject> WindowBench::run(const QString &only)
         results.push_back(grid());
     if (wanted("needle"))
         results.push_back(needle());
+    if (wanted("responsiveness"))
+        results.push_back(responsiveness());
     return results;
 }
 
@@ -206,6 +212,58 @@ QJsonObject WindowBench::needle()
     object["key_releases"] = repetitions_.needleBlocks * repetitions_.keysPerBlock;
     object["us_per_key_release"] = median(times);
     return object;
+}
+
+// How far the screen lags behind the drawing, and how soon a stop click
+// queued during a flight ends it.
+QJsonObject WindowBench::responsiveness()
+{
+    std::vector<double> lags;
+    for (int i = 0; i < repetitions_.lagFlights; ++i)
+        lags.push_back(screenLagMilliseconds());
+    enter("txtLaunchVelocity", QStringLiteral("20000"));
+    std::vector<double> stops;
+    for (int i = 0; i < repetitions_.longFlights; ++i)
+        stops.push_back(stopLatencyMicroseconds());
+    enter("txtLaunchVelocity", QString::number(flightVelocity));
+    QJsonObject object = describe("responsiveness");
+    object["flights"] = repetitions_.lagFlights;
+    object["screen_lag_ms"] = median(lags);
+    object["screen_lag_ms_max"] = *std::max_element(lags.begin(), lags.end());
+    object["stop_us"] = median(stops);
+    return object;
+}
+
+// From the flight's last segment to the paint that puts it on screen.
+double WindowBench::screenLagMilliseconds()
+{
+    QTest::qWait(20);
+    flyOnce(withoutWind);
+    const qint64 lastSegment = monotonicNanoseconds();
+    const qint64 deadline = lastSegment + qint64(1e9);
+    while (plotPainted_->lastPaint() < lastSegment && monotonicNanoseconds() < deadline)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return double(plotPainted_->lastPaint() - lastSegment) / 1e6;
+}
+
+// A person clicks "Stop Plotting" while the flight is far from over.
+double WindowBench::stopLatencyMicroseconds()
+{
+    QWidget *button = control(withoutWind);
+    qint64 clicked = 0;
+    QTimer::singleShot(20, button, [button, &clicked] {
+        clicked = monotonicNanoseconds();
+        const QPointF centre = QRectF(button->rect()).center();
+        const QPointF global = button->mapToGlobal(centre);
+        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, centre,
+                                                            global, Qt::LeftButton, Qt::LeftButton,
+                                                            Qt::NoModifier));
+        QCoreApplication::postEvent(button,
+                                    new QMouseEvent(QEvent::MouseButtonRelease, centre, global,
+                                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    });
+    flyOnce(withoutWind);
+    return microsecondsSince(clicked);
 }
 
 std::vector<QJsonObject> WindowBench::countInstructions(int flights)

@@ -2,6 +2,7 @@
 
 #include "barecanvas.h"
 #include "frmmain.h"
+#include "paintclock.h"
 #include "segmentstamps.h"
 
 #include <QJsonObject>
@@ -20,6 +21,7 @@ struct Repetitions
     int grids = 50;
     int needleBlocks = 20;
     int keysPerBlock = 100;
+    int lagFlights = 20;
 };
 
 // Drives the real window on the current platform as a person would, by
@@ -48,12 +50,16 @@ private:
     QJsonObject longFlight();
     QJsonObject grid();
     QJsonObject needle();
+    QJsonObject responsiveness();
+    double screenLagMilliseconds();
+    double stopLatencyMicroseconds();
 
     Repetitions repetitions_;
     frmMain window_;
     BareCanvas canvas_;
     runtime::PictureBox *plot_ = nullptr;
     SegmentStamps stamps_;
+    PaintClock *plotPainted_ = nullptr;
 };
 
 } // namespace bench
