@@ -15,13 +15,15 @@ qint64 area(const QRect &rect)
     return qint64(rect.width()) * rect.height();
 }
 
-// One frame of the widget's screen, and never more than one of a 60 Hz screen.
-std::chrono::milliseconds frameInterval(const QWidget *widget)
+// Half a frame of the widget's screen, and never more than half one of a
+// 60 Hz screen: a repaint owed is then on screen within the frame even when
+// the timer that asks for it runs a few milliseconds late.
+std::chrono::milliseconds repaintInterval(const QWidget *widget)
 {
     const QScreen *screen = widget->screen();
     const qreal rate = screen ? screen->refreshRate() : 0;
-    const int interval = rate >= 60 ? int(1000 / rate) : 16;
-    return std::chrono::milliseconds(std::max(1, interval));
+    const int frame = rate >= 60 ? int(1000 / rate) : 16;
+    return std::chrono::milliseconds(std::max(1, frame / 2));
 }
 
 } // namespace
@@ -44,13 +46,13 @@ void RepaintPacer::owe(const QRect &dirty)
     gather(dirty);
     if (timer_.isActive())
         return;
-    const std::chrono::milliseconds frame = frameInterval(widget_);
+    const std::chrono::milliseconds interval = repaintInterval(widget_);
     const std::chrono::milliseconds waited(sinceRepaint_.isValid() ? sinceRepaint_.elapsed()
-                                                                   : frame.count());
-    if (waited >= frame)
+                                                                   : interval.count());
+    if (waited >= interval)
         repaint();
     else
-        timer_.start(frame - waited);
+        timer_.start(interval - waited);
 }
 
 // Neighbouring segments join into one rectangle while it stays mostly made

@@ -9,11 +9,11 @@ class QWidget;
 
 namespace runtime {
 
-// Brings a widget's picture on screen up to date at most once a display
-// frame. The first change after a quiet frame is repainted at once; changes
-// that follow within the frame are gathered and repainted together when it
-// ends, so the screen is never more than a frame behind. A single-shot timer
-// runs only while a repaint is owed.
+// Brings a widget's picture on screen up to date at most twice a display
+// frame. The first change after a quiet spell is repainted at once; changes
+// that follow within half a frame are gathered and repainted together when
+// it ends, so the screen is never more than a frame behind. A single-shot
+// timer runs only while a repaint is owed.
 class RepaintPacer
 {
 public:
