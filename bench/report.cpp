@@ -238,6 +238,16 @@ void Report::instructionRows(std::vector<Row> &rows) const
                         number(count / bare, 2),
                         {}});
     }
+    const double first = counts["long_first_tenth_per_segment"].toDouble();
+    const double last = counts["long_last_tenth_per_segment"].toDouble();
+    if (first > 0)
+        rows.push_back({"long_flight",
+                        "offscreen, callgrind",
+                        "instructions per segment in the last tenth",
+                        grouped(last),
+                        QStringLiteral("first tenth: %1").arg(grouped(first)),
+                        number(last / first, 3),
+                        {}});
 }
 
 QString Report::table() const

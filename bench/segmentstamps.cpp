@@ -14,10 +14,11 @@ SegmentStamps::SegmentStamps(std::size_t capacity)
 
 void SegmentStamps::record()
 {
-    if (countUpTo_ > 0 && stamps_.empty())
+    const std::size_t index = stamps_.size();
+    if (countTo_ > countFrom_ && index == countFrom_)
         InstructionCounter::start();
     stamps_.push_back(monotonicNanoseconds());
-    if (countUpTo_ > 0 && stamps_.size() == countUpTo_ + 1)
+    if (countTo_ > countFrom_ && index == countTo_)
         InstructionCounter::stop();
 }
 

@@ -22,13 +22,19 @@ public:
     // The median time from one segment to the next among segments [first, last), in µs.
     double medianIntervalMicroseconds(std::size_t first, std::size_t last) const;
 
-    // Under callgrind, counts instructions from the first segment to the one
-    // at index last, and nothing outside that span.
-    void countInstructionsUpTo(std::size_t last) { countUpTo_ = last; }
+    // Under callgrind, counts instructions from the start of segment first
+    // to the start of segment last, and nothing outside that span; an empty
+    // span counts nothing.
+    void countInstructionsBetween(std::size_t first, std::size_t last)
+    {
+        countFrom_ = first;
+        countTo_ = last;
+    }
 
 private:
     std::vector<qint64> stamps_;
-    std::size_t countUpTo_ = 0;
+    std::size_t countFrom_ = 0;
+    std::size_t countTo_ = 0;
 };
 
 } // namespace bench

@@ -269,21 +269,36 @@ double WindowBench::stopLatencyMicroseconds()
 std::vector<QJsonObject> WindowBench::countInstructions(int flights)
 {
     std::vector<QJsonObject> results;
+    const auto counted = [&](const char *kind, qint64 segments) {
+        InstructionCounter::dump(kind);
+        results.push_back(QJsonObject{
+            {"scenario", "instructions_counted"}, {"kind", kind}, {"segments", segments}});
+    };
     const auto count = [&](const char *kind, const auto &fly) {
         fly();
         const std::size_t segments = stamps_.count();
-        stamps_.countInstructionsUpTo(segments - 1);
+        stamps_.countInstructionsBetween(0, segments - 1);
         for (int i = 0; i < flights; ++i)
             fly();
-        stamps_.countInstructionsUpTo(0);
-        InstructionCounter::dump(kind);
-        results.push_back(QJsonObject{{"scenario", "instructions_counted"},
-                                      {"kind", kind},
-                                      {"segments", qint64(flights * (segments - 1))}});
+        stamps_.countInstructionsBetween(0, 0);
+        counted(kind, qint64(flights * (segments - 1)));
     };
     count("flight", [&] { flyOnce(withoutWind); });
     count("flight_wind", [&] { flyOnce(withWind); });
     count("baseline", [&] { timedBareFlight(); });
+
+    // The first and the last tenth of one long flight.
+    enter("txtLaunchVelocity", QStringLiteral("20000"));
+    const std::size_t segments = flyOnce(withoutWind);
+    const std::size_t tenth = segments / 10;
+    stamps_.countInstructionsBetween(0, tenth);
+    flyOnce(withoutWind);
+    counted("long_first_tenth", qint64(tenth));
+    stamps_.countInstructionsBetween(segments - 1 - tenth, segments - 1);
+    flyOnce(withoutWind);
+    counted("long_last_tenth", qint64(tenth));
+    stamps_.countInstructionsBetween(0, 0);
+    enter("txtLaunchVelocity", QString::number(flightVelocity));
     return results;
 }
 

@@ -17,7 +17,7 @@ namespace bench {
 struct Repetitions
 {
     int flights = 200; // of each kind, interleaved
-    int longFlights = 3;
+    int longFlights = 7;
     int grids = 50;
     int needleBlocks = 20;
     int keysPerBlock = 100;
