@@ -1,9 +1,8 @@
+#include "applicationsetup.h"
 #include "closeonsignal.h"
 #include "frmmain.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
@@ -11,10 +10,7 @@ int main(int argc, char *argv[])
     // rather than killing the program.
     runtime::CloseOnSignal::catchSignals();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Trevane"));
-    QApplication::setApplicationVersion(QStringLiteral(TREVANE_VERSION));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trevane.ico")));
+    setUpApplication();
 
     frmMain window;
     const runtime::CloseOnSignal closeOnSignal(&window);

@@ -2,14 +2,13 @@
 // set up exactly as the program's own entry sets up its window, and reports
 // when it was first painted. It then idles until it is ended.
 
+#include "applicationsetup.h"
 #include "closeonsignal.h"
 #include "firstpaintwatcher.h"
 #include "frmmain.h"
 #include "twips.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QStyleFactory>
 #include <cstring>
 #include <memory>
 
@@ -18,10 +17,7 @@ int main(int argc, char *argv[])
     const bool empty = argc > 1 && std::strcmp(argv[1], "--empty") == 0;
     runtime::CloseOnSignal::catchSignals();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Trevane"));
-    QApplication::setApplicationVersion(QStringLiteral(TREVANE_VERSION));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trevane.ico")));
+    setUpApplication();
 
     std::unique_ptr<QWidget> window;
     if (empty) {

@@ -1,0 +1,5 @@
+#pragma once
+
+// Gives the running application Trevane's name, version, style and icon.
+// Call once, right after the QApplication is made.
+void setUpApplication();
