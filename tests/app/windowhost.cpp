@@ -1,44 +1,45 @@
-// Starts the real window as the program does, runs one closing scenario in it
-// and ends with the event loop's status, unless the window came back on
-// screen after it closed (status 2) or the scenario failed (status 3).
-
-#include "closeonsignal.h"
+// Runs the real window through a script: the launch velocity, then steps "<lines>:<what>",
+// each done at the next event pumping once that many lines are drawn (0: at the start): a
+// click on a button named without "cmd", the error box answered, or the window closed.
 #include "frmmain.h"
-#include "hostscenario.h"
-#include "reshowwatcher.h"
+#include "picturebox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QStyleFactory>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
-#include <cstdio>
+#include <QWindow>
 
 int main(int argc, char *argv[])
 {
-    runtime::CloseOnSignal::catchSignals();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Trevane"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: windowhost <scenario>\nscenarios: %s\n",
-                     qPrintable(HostScenario::names().join(QLatin1Char(' '))));
-        return 64;
-    }
-
     frmMain window;
-    const runtime::CloseOnSignal closeOnSignal(&window);
-    const ReshowWatcher watcher(&window);
-    HostScenario scenario(window, watcher);
-    const QString name = QString::fromLocal8Bit(argv[1]);
+    const QStringList args = app.arguments();
+    window.findChild<QLineEdit *>("txtLaunchVelocity")->setText(args.value(1));
+    window.findChild<QLineEdit *>("txtLaunchAngle")->setText("45");
+    const auto run = [&](int lines) {
+        for (const QString &step : args.filter(QRegularExpression(QString("^%1:").arg(lines))))
+            QTimer::singleShot(0, &window, [&, what = step.section(':', 1)] {
+                if (what == "close") // as from the window manager
+                    window.windowHandle()->close();
+                else if (QWidget *box = QApplication::activeModalWidget(); what == "answer" && box)
+                    QTest::keyClick(box, Qt::Key_Return);
+                else // a button; an answer with no box up finds none, and fails
+                    QTest::mouseClick(window.findChild<QWidget *>("cmd" + what), Qt::LeftButton);
+            });
+    };
+    QObject::connect(window.findChild<runtime::PictureBox *>("picGraph"),
+                     &runtime::PictureBox::lineDrawn, [&, lines = 0]() mutable { run(++lines); });
     window.show();
-    QTimer::singleShot(0, &scenario, [&scenario, name] { scenario.start(name); });
-    const int status = QApplication::exec();
-
-    if (watcher.shownAgain()) {
-        std::fprintf(stderr, "windowhost: the window was shown again after it closed\n");
-        return 2;
-    }
-    const QStringList failures = scenario.failures();
-    for (const QString &failure : failures)
-        std::fprintf(stderr, "windowhost: %s\n", qPrintable(failure));
-    return failures.isEmpty() ? status : 3;
+    QObject::connect(window.windowHandle(), &QWindow::visibleChanged, [&, shut = false]() mutable {
+        if (shut)
+            qFatal("windowhost: the window was shown again after its close");
+        if (std::ranges::count(window.findChildren<QAbstractButton *>(), "Stop Plotting",
+                               &QAbstractButton::text) != args.filter(":Launch").size())
+            qFatal("windowhost: not every launch button clicked showed a flight at the close");
+        shut = true;
+    });
+    run(0);
+    return QApplication::exec();
 }
