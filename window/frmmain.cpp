@@ -6,6 +6,7 @@
 #include "fieldtext.h"
 #include "floatingpointguard.h"
 #include "modtrajectory.h"
+#include "needlearm.h"
 #include "picturebox.h"
 #include "textfield.h"
 #include "twips.h"
@@ -31,7 +32,6 @@ constexpr double gravity = 9.80665;
 constexpr double timeStep = 0.1;
 constexpr double groundThreshold = -1;
 constexpr int gridSpacing = 500;
-constexpr double needleArm = 10000;
 
 struct Point
 {
@@ -63,7 +63,10 @@ QFont controlFont()
     return font;
 }
 
-double valueIn(const TextField *field) { return runtime::valueOfText(field->text()); }
+double valueIn(const TextField *field)
+{
+    return runtime::valueOfText(field->text());
+}
 
 } // namespace
 
@@ -78,7 +81,10 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     runtime::runHandler([this] { Form_Load(); });
 }
 
-frmMain::~frmMain() { Form_Terminate(); }
+frmMain::~frmMain()
+{
+    Form_Terminate();
+}
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
@@ -124,7 +130,6 @@ void frmMain::createLaunchFrame()
         place<TextField>(framLaunch, "txtLaunchVelocity", {840, 600, 1095, 285}, "Text2");
     picLaunchAngle = place<PictureBox>(framLaunch, "picLaunchAngle", {2040, 360, 375, 375});
     picLaunchAngle->setBackColour(runtime::systemWindowBackground);
-    picLaunchAngle->setForeColour(runtime::systemWindowText);
 }
 
 void frmMain::createWindFrame()
@@ -135,16 +140,15 @@ void frmMain::createWindFrame()
     txtWindVelocity = place<TextField>(framWind, "txtWindVelocity", {840, 600, 1095, 285}, "Text2");
     picWindAngle = place<PictureBox>(framWind, "picWindAngle", {2040, 360, 375, 375});
     picWindAngle->setBackColour(runtime::systemWindowBackground);
-    picWindAngle->setForeColour(runtime::systemWindowText);
 }
 
 void frmMain::orderTabs()
 {
     // Picture boxes, frames and labels take no focus; the rest follow in this order.
-    const std::array<QWidget *, 10> order{
-        cmdLaunchWithWind, cmdLaunchWithoutWind, txtLaunchAngle, txtLaunchVelocity,
-        txtWindAngle,      txtWindVelocity,      cmdClearLaunch, cmdClearWind,
-        cmdClearPlot,      cmdDrawPlotLines};
+    const std::array<QWidget *, 10> order{cmdLaunchWithWind, cmdLaunchWithoutWind, txtLaunchAngle,
+                                          txtLaunchVelocity, txtWindAngle,         txtWindVelocity,
+                                          cmdClearLaunch,    cmdClearWind,         cmdClearPlot,
+                                          cmdDrawPlotLines};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -176,8 +180,14 @@ void frmMain::Form_Load()
 }
 
 // Any flight still running ends at its next step.
-void frmMain::Form_Unload() { Plotting = false; }
-void frmMain::Form_Terminate() { Plotting = false; }
+void frmMain::Form_Unload()
+{
+    Plotting = false;
+}
+void frmMain::Form_Terminate()
+{
+    Plotting = false;
+}
 
 void frmMain::ClearLaunchInfo()
 {
@@ -254,7 +264,6 @@ void frmMain::PlotWithWind(double launchVelocity, double launchAngle, double win
 template <typename Position>
 void frmMain::Fly(Position positionAt, CommandButton *button, const QString &readyCaption)
 {
-    picGraph->setAutoRedraw(true);
     Point previous{0, 0};
     double t = 0;
     while (previous.y > groundThreshold) {
@@ -278,14 +287,19 @@ void frmMain::Fly(Position positionAt, CommandButton *button, const QString &rea
 
 // --- the grid ---
 
-void frmMain::cmdDrawPlotLines_Click() { DrawPlotLines(); }
-void frmMain::cmdClearPlot_Click() { picGraph->Cls(); }
+void frmMain::cmdDrawPlotLines_Click()
+{
+    DrawPlotLines();
+}
+void frmMain::cmdClearPlot_Click()
+{
+    picGraph->Cls();
+}
 
 // Vertical lines from the left, horizontal ones counted up from the bottom
 // edge; other handlers run to completion between lines.
 void frmMain::DrawPlotLines()
 {
-    picGraph->setAutoRedraw(true);
     const std::int64_t width = runtime::roundToInt32(picGraph->ScaleWidth());
     for (std::int64_t x = gridSpacing; x <= width; x += gridSpacing) {
         const float height = picGraph->ScaleHeight();
@@ -302,23 +316,23 @@ void frmMain::DrawPlotLines()
 
 // --- the angle needles ---
 
-void frmMain::txtLaunchAngle_KeyUp() { DrawLaunchAngle(); }
-void frmMain::txtWindAngle_KeyUp() { DrawWindAngle(); }
-
-double frmMain::NeedleX(double angle)
+void frmMain::txtLaunchAngle_KeyUp()
 {
-    const runtime::FloatingPointGuard guard;
-    return runtime::roundToInt32(guard.checked(std::cos(DegreesToRadians(angle)) * needleArm));
+    DrawLaunchAngle();
+}
+void frmMain::txtWindAngle_KeyUp()
+{
+    DrawWindAngle();
 }
 
-double frmMain::NeedleY(double angle)
+void frmMain::DrawLaunchAngle()
 {
-    const runtime::FloatingPointGuard guard;
-    return runtime::roundToInt32(guard.checked(std::sin(DegreesToRadians(angle)) * needleArm));
+    DrawNeedle(txtLaunchAngle, picLaunchAngle);
 }
-
-void frmMain::DrawLaunchAngle() { DrawNeedle(txtLaunchAngle, picLaunchAngle); }
-void frmMain::DrawWindAngle() { DrawNeedle(txtWindAngle, picWindAngle); }
+void frmMain::DrawWindAngle()
+{
+    DrawNeedle(txtWindAngle, picWindAngle);
+}
 
 // The arm's end lies far outside the box; the line from there to the centre,
 // clipped by the box, is the needle. The text is read first, so a text that
@@ -328,7 +342,6 @@ void frmMain::DrawNeedle(const TextField *angleField, PictureBox *needleBox)
     const double angle = valueIn(angleField);
     const double armX = NeedleX(angle);
     const double armY = NeedleY(angle);
-    needleBox->setAutoRedraw(true);
     needleBox->Cls();
     const float innerHeight = needleBox->ScaleHeight();
     const float innerWidth = needleBox->ScaleWidth();
@@ -336,5 +349,5 @@ void frmMain::DrawNeedle(const TextField *angleField, PictureBox *needleBox)
     const runtime::FloatingPointGuard guard;
     const float endY = runtime::toSingle(guard.checked(innerHeight - armY));
     needleBox->Line(runtime::toSingle(armX), endY, innerWidth / 2, centreHeight / 2, runtime::red);
-    needleBox->setToolTipText(runtime::textOfNumberAsQString(angle) + QStringLiteral(" degrees"));
+    needleBox->setToolTip(runtime::textOfNumberAsQString(angle) + QStringLiteral(" degrees"));
 }

@@ -22,13 +22,6 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // True while a flight may continue; shared by both launch buttons.
-    bool isPlotting() const { return Plotting; }
-
-    // The end of a 10000-twip arm at the angle, in whole twips, upward and rightward.
-    static double NeedleX(double angle);
-    static double NeedleY(double angle);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 

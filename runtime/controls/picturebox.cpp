@@ -20,9 +20,18 @@ void PictureBox::setBackColour(ColourCode colour)
     Cls();
 }
 
-float PictureBox::ScaleWidth() const { return twipsFromPixels(width()); }
-float PictureBox::ScaleHeight() const { return twipsFromPixels(height()); }
-float PictureBox::Height() const { return twipsFromPixels(height()); }
+float PictureBox::ScaleWidth() const
+{
+    return twipsFromPixels(width());
+}
+float PictureBox::ScaleHeight() const
+{
+    return twipsFromPixels(height());
+}
+float PictureBox::Height() const
+{
+    return twipsFromPixels(height());
+}
 
 QPointF PictureBox::toDevicePixel(const QPointF &twips) const
 {
@@ -38,7 +47,7 @@ QRect PictureBox::deviceToLogical(const QRectF &deviceRect) const
 void PictureBox::Line(float x1, float y1, float x2, float y2, ColourCode colour)
 {
     fitImageToWidget();
-    emit lineDrawn(QLineF(x1, y1, x2, y2), colour);
+    emit lineDrawn(QLineF(x1, y1, x2, y2));
     // Clip before rasterising, and in the twips given: a flight may run
     // millions of twips off the box, and a far end scaled first no longer
     // lies on the line asked for.
@@ -75,22 +84,10 @@ QPainter &PictureBox::painterFor(ColourCode colour, int penWidth)
     return painter_;
 }
 
-void PictureBox::closePainter() const
+void PictureBox::closePainter()
 {
     if (painter_.isActive())
         painter_.end();
-}
-
-const QImage &PictureBox::image() const
-{
-    fitImageToWidget();
-    return image_;
-}
-
-qreal PictureBox::devicePixelRatio() const
-{
-    fitImageToWidget();
-    return imageRatio_;
 }
 
 void PictureBox::Cls()
@@ -133,7 +130,7 @@ void PictureBox::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-void PictureBox::fitImageToWidget() const
+void PictureBox::fitImageToWidget()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize deviceSize(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));

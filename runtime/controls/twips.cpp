@@ -10,11 +10,4 @@ void placeInTwips(QWidget *control, int left, int top, int width, int height)
                          pixelsFromTwips(height));
 }
 
-QRect geometryInTwips(const QWidget *control)
-{
-    const QRect g = control->geometry();
-    return {g.x() * twipsPerPixel, g.y() * twipsPerPixel, g.width() * twipsPerPixel,
-            g.height() * twipsPerPixel};
-}
-
 } // namespace runtime

@@ -12,9 +12,18 @@ namespace runtime {
 
 namespace {
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool isSign(char16_t c) { return c == u'+' || c == u'-'; }
+bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+bool isSign(char16_t c)
+{
+    return c == u'+' || c == u'-';
+}
 
 struct NumberSpan
 {
@@ -66,12 +75,6 @@ locale_t cLocale()
 }
 
 } // namespace
-
-std::size_t numericPrefixLength(std::u16string_view text)
-{
-    const NumberSpan span = findNumber(text);
-    return span.end == span.begin ? 0 : span.end;
-}
 
 double valueOfText(std::u16string_view text)
 {

@@ -20,10 +20,6 @@ namespace runtime {
 // the C library's strtod (in the "C" locale) of the recognised part.
 double valueOfText(std::u16string_view text);
 
-// The length, in code units, of the number valueOfText() recognises, counted
-// from the start of the text (blanks included); 0 when there is none.
-std::size_t numericPrefixLength(std::u16string_view text);
-
 // Double to text in one standard form:
 //  - whole numbers below 1e15 in magnitude as plain digits: "45", "-30", "0";
 //  - other numbers with at most 15 significant digits and no trailing zeros:

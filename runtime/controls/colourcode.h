@@ -15,7 +15,6 @@ constexpr ColourCode black = 0x000000;
 constexpr ColourCode red = 0x0000FF;
 constexpr ColourCode white = 0xFFFFFF;
 constexpr ColourCode systemWindowBackground = 0x80000005;
-constexpr ColourCode systemWindowText = 0x80000008;
 
 QColor colourFromCode(ColourCode code, const QPalette &palette);
 

@@ -26,14 +26,6 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     void setBackColour(ColourCode colour);
-    ColourCode backColour() const { return backColour_; }
-    void setForeColour(ColourCode colour) { foreColour_ = colour; }
-    ColourCode foreColour() const { return foreColour_; }
-
-    // The box always keeps its drawing; the flag records that a routine asked
-    // for it, as every drawing routine does before it draws.
-    void setAutoRedraw(bool on) { autoRedraw_ = on; }
-    bool AutoRedraw() const { return autoRedraw_; }
 
     float ScaleWidth() const;  // inner width, twips
     float ScaleHeight() const; // inner height, twips
@@ -44,16 +36,9 @@ public:
     // Erases all drawing to the background colour.
     void Cls();
 
-    void setToolTipText(const QString &text) { setToolTip(text); }
-    QString ToolTipText() const { return toolTip(); }
-
-    // The drawing, in device pixels (devicePixelRatio() of them to a logical pixel).
-    const QImage &image() const;
-    qreal devicePixelRatio() const;
-
 signals:
     // Every line asked for, in twips, before clipping.
-    void lineDrawn(const QLineF &twips, runtime::ColourCode colour);
+    void lineDrawn(const QLineF &twips);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -61,24 +46,21 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void fitImageToWidget() const;
+    void fitImageToWidget();
     QPainter &painterFor(ColourCode colour, int penWidth);
-    void closePainter() const;
+    void closePainter();
     QPointF toDevicePixel(const QPointF &twips) const;
     QRect deviceToLogical(const QRectF &deviceRect) const;
 
-    // Made when first drawn on or looked at: until then the box shows its
-    // background and holds no raster, which keeps start-up short.
-    mutable QImage image_;
-    mutable qreal imageRatio_ = 1.0;
-    // Stays open on the image from one line to the next. A copy taken of the
-    // image meanwhile is a copy of its pixels, so it keeps what it showed.
-    mutable QPainter painter_;
+    // Made when first drawn on: until then the box shows its background and
+    // holds no raster, which keeps start-up short.
+    QImage image_;
+    qreal imageRatio_ = 1.0;
+    // Stays open on the image from one line to the next.
+    QPainter painter_;
     ColourCode penColour_ = black;
     bool penSet_ = false;
     ColourCode backColour_ = white;
-    ColourCode foreColour_ = black;
-    bool autoRedraw_ = false;
     RepaintPacer pacer_{this};
 };
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QRect>
-
 class QWidget;
 
 namespace runtime {
@@ -9,13 +7,16 @@ namespace runtime {
 // Sizes and positions are given in twips, 1/1440 inch: 15 to a logical pixel.
 constexpr int twipsPerPixel = 15;
 
-constexpr int pixelsFromTwips(int twips) { return twips / twipsPerPixel; }
-constexpr float twipsFromPixels(int pixels) { return float(pixels * twipsPerPixel); }
+constexpr int pixelsFromTwips(int twips)
+{
+    return twips / twipsPerPixel;
+}
+constexpr float twipsFromPixels(int pixels)
+{
+    return float(pixels * twipsPerPixel);
+}
 
 // Places a control in its container, position and size in twips.
 void placeInTwips(QWidget *control, int left, int top, int width, int height);
-
-// A control's geometry relative to its container, in twips.
-QRect geometryInTwips(const QWidget *control);
 
 } // namespace runtime

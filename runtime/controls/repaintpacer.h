@@ -23,7 +23,6 @@ public:
     void owe(const QRect &dirty);
     // The whole widget is about to be repainted: nothing is owed any longer.
     void clear();
-    bool isOwing() const { return !owed_.isEmpty(); }
 
 private:
     struct Owed
