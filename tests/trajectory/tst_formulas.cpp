@@ -1,5 +1,5 @@
 #include "modtrajectory.h"
-#include "runtime/outcomes.h"
+#include "outcomes.h"
 
 using namespace modTrajectory;
 
@@ -10,8 +10,7 @@ class TestFormulas : public QObject
 private slots:
     void outcomes_data()
     {
-        QTest::addColumn<Conversion>("convert");
-        QTest::addColumn<QString>("row");
+        outcomeColumns();
         const auto f = [](auto formula) {
             return [formula](auto arguments) { return shortest({formula(numbers(arguments))}); };
         };

@@ -1,0 +1,120 @@
+#include "closeonsignal.h"
+#include "errorhandling.h"
+#include "lineclipping.h"
+#include "outcomes.h"
+#include "picturebox.h"
+
+#include <QApplication>
+#include <csignal>
+
+using namespace runtime;
+
+// Run at device pixel ratios 1 and 2: twips keep their size, lines stay crisp.
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+    QWidget window;
+    PictureBox *box = new PictureBox(&window);
+    // The box as painted, a pixel per device pixel.
+    QImage seen() const { return box->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // The logical pixels of the box not in the background colour, when they
+    // are all black and fill a rectangle of device pixels.
+    QString pixels() const
+    {
+        const QImage image = seen();
+        QRect drawn;
+        int black = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != image.pixel(image.width() - 1, image.height() - 1))
+                    drawn |= QRect(x, y, 1, 1), black += image.pixel(x, y) == qRgb(0, 0, 0);
+        const double r = box->devicePixelRatioF();
+        if (black != drawn.width() * drawn.height())
+            return "blurred";
+        return drawn.isEmpty() ? "none"
+                               : shortest({drawn.x() / r, drawn.y() / r, drawn.width() / r,
+                                           drawn.height() / r});
+    }
+
+private slots:
+    void init()
+    {
+        box->setGeometry(0, 0, 100, 60);
+        box->setBackColour(white);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, QColor(10, 20, 30));
+        box->setPalette(palette);
+    }
+
+    void outcomes_data()
+    {
+        outcomeColumns();
+        // In a box of 100 by 60; an end inside comes back exactly.
+        rows("clipLine",
+             [](auto s) {
+                 const QList<double> e = numbers(s);
+                 const auto line = clipLine(QLineF(e[0], e[1], e[2], e[3]), QRectF(0, 0, 100, 60));
+                 return line ? shortest({line->x1(), line->y1(), line->x2(), line->y2()}) : "none";
+             },
+             {"10 10 30 50|10 10 30 50", "1e-22 0 0 1e-22|1e-22 0 0 1e-22",
+              "150 30 -50 30|100 30 0 30", "-10 10 10 30|0 20 10 30", "-10 5 5 -10|none",
+              "-3e38 -3e38 1e38 1e38|0 0 60 60", "50 30 3e38 30|50 30 100 30",
+              "-3e38 -1 3e38 -1|none"});
+        // A black line in twips, then the box cleared: its pixels on the way.
+        rows("Line",
+             [this](auto s) {
+                 const QList<double> e = numbers(s);
+                 box->Line(e[0], e[1], e[2], e[3], black);
+                 const QString drawn = pixels();
+                 box->Cls();
+                 return drawn + "; " + pixels();
+             },
+             {"0 7 1500 7|0 0 100 1; none", "0 22 1500 22|0 1 100 1; none",
+              "600 300 600 600|40 20 1 21; none", "-3e38 450 3e38 450|0 30 100 1; none",
+              "750 450 3e38 450|50 30 50 1; none", "-3e38 -99 3e38 -99|none; none"});
+        rows("back colour",
+             [this](auto s) {
+                 box->setBackColour(s.toUInt(nullptr, 16));
+                 return seen().pixelColor(0, 0).name() + "; " + pixels();
+             },
+             {"336699|#996633; none", "0|#000000; none", "80000005|#0a141e; none"});
+        // The one way into a handler: a failure is reported once, and the next handler runs.
+        rows("runHandler",
+             [](auto s) {
+                 QStringList seen;
+                 const ErrorReporter previous = setErrorReporter(
+                     [&](const RuntimeError &error) { seen << errorMessage(error); });
+                 runHandler([&] {
+                     if (s == "overflow")
+                         throw RuntimeError::overflow();
+                     if (s == "no memory")
+                         throw std::bad_alloc();
+                     throw std::logic_error("x");
+                 });
+                 runHandler([&] { seen << "next"; });
+                 setErrorReporter(previous);
+                 return seen.join("; ");
+             },
+             {"overflow|Run-time error '6': Overflow; next",
+              "no memory|Run-time error '7': Out of memory; next",
+              "other|Run-time error '51': Internal error: x; next"});
+        // As if the user had closed the window: it closes, and the event loop ends.
+        rows("signal",
+             [](auto s) {
+                 QWidget other;
+                 const CloseOnSignal closeOnSignal(&other);
+                 other.show();
+                 std::raise(s == "SIGTERM" ? SIGTERM : s == "SIGINT" ? SIGINT : SIGHUP);
+                 QTimer::singleShot(10000, &other, [] { qApp->exit(1); });
+                 const int code = qApp->exec();
+                 return QString::number(code) + (other.isVisible() ? " open" : " closed");
+             },
+             {"SIGTERM|0 closed", "SIGINT|0 closed", "SIGHUP|0 closed"});
+    }
+
+    void outcomes() { checkOutcome(); }
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"

@@ -1,0 +1,70 @@
+#include "floatingpointguard.h"
+#include "numberconversion.h"
+#include "outcomes.h"
+
+using namespace runtime;
+
+class TestNumerics : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outcomes_data()
+    {
+        outcomeColumns();
+        const auto text = [](const QString &s) {
+            return std::u16string_view(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
+        };
+        rows("valueOfText", [&](auto s) { return shortest({valueOfText(text(s))}); },
+             {"|0",        "  12.5abc|12.5",
+              "-3e2|-300", "+.5|0.5",
+              ".|0",       "-|0",
+              "1,5|1",     "12 34|12",
+              "abc|0",     "1E3|1000",
+              "1e-400|0",  "NaN|0",
+              "inf|0",     "\t\r\n7|7",
+              "- 5|0",     "12e+|12",
+              "1.2.3|1.2", "4.9e-324|5e-324",
+              "\u0663|0",  "1e400|Run-time error '6': Overflow"});
+        rows("textOfNumber",
+             [](auto s) { return QString::fromStdString(textOfNumber(numbers(s)[0])); },
+             {"45|45", "-0|0", "0.1|0.1", "-2.5|-2.5", "0.66666666666666663|0.666666666666667",
+              "999999999999999|999999999999999", "1e15|1E+15",
+              "1234567890123456|1.23456789012346E+15", "0.0001|0.0001", "1.5e-5|1.5E-05",
+              "-2.5e300|-2.5E+300", "inf|Run-time error '6': Overflow"});
+        rows("roundToInt32", [](auto s) { return QString::number(roundToInt32(numbers(s)[0])); },
+             {"0.5|0", "1.5|2", "2.5|2", "-0.5|0", "-1.5|-2", "2147483647.4|2147483647",
+              "-2147483648.5|-2147483648", "2147483647.5|Run-time error '6': Overflow",
+              "nan|Run-time error '6': Overflow"});
+        rows("toSingle", [](auto s) { return shortest({toSingle(numbers(s)[0])}); },
+             {"0.1|0.10000000149011612", "3.4028235677973362e38|3.4028234663852886e+38",
+              "3.5e38|Run-time error '6': Overflow"});
+        // "a op b op c", op * or /, worked out from the right under one guard.
+        rows("guarded",
+             [](auto expression) {
+                 const QStringList w = expression.split(' ');
+                 const FloatingPointGuard guard;
+                 double v = w.last().toDouble();
+                 for (qsizetype i = w.size() - 2; i > 0; i -= 2)
+                     v = w[i] == "*" ? w[i - 1].toDouble() * v : w[i - 1].toDouble() / v;
+                 return shortest({guard.checked(v)});
+             },
+             {"1e308 * 10|Run-time error '6': Overflow", "0 / 0|Run-time error '6': Overflow",
+              "1 / 0|Run-time error '11': Division by zero", "1e-308 * 1e-308|0",
+              "1 / 1e308 * 10|Run-time error '6': Overflow", "1 / 3|0.3333333333333333"});
+        // A fault before a routine that calls another is still the caller's.
+        rows("nested guards",
+             [](auto divisor) {
+                 const FloatingPointGuard outer;
+                 const double quotient = 1 / divisor.toDouble();
+                 FloatingPointGuard().checked(2.0);
+                 return shortest({outer.checked(quotient)});
+             },
+             {"0|Run-time error '11': Division by zero"});
+    }
+
+    void outcomes() { checkOutcome(); }
+};
+
+QTEST_APPLESS_MAIN(TestNumerics)
+#include "tst_numerics.moc"

@@ -1,0 +1,134 @@
+#pragma once
+
+// Drives the real window as a person would: clicks, typing and key releases,
+// many of them queued so that they arrive in the middle of a flight or a
+// grid. Reads back what a person sees.
+
+#include "errorhandling.h"
+#include "frmmain.h"
+#include "picturebox.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <QWindow>
+#include <map>
+
+// The bounding rectangle of the pixels that match.
+inline QRect pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &match)
+{
+    QRect found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (match(image.pixel(x, y)))
+                found |= QRect(x, y, 1, 1);
+    return found;
+}
+
+class Driver
+{
+public:
+    Driver()
+    {
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the window did not become active");
+        previous = runtime::setErrorReporter(
+            [this](const runtime::RuntimeError &error) { errors << runtime::errorMessage(error); });
+        QObject::connect(find<runtime::PictureBox>("picGraph"), &runtime::PictureBox::lineDrawn,
+                         [this](const QLineF &line) {
+                             lines << line;
+                             const auto [from, to] = steps.equal_range(lines.size());
+                             for (auto step = from; step != to; ++step)
+                                 act(step->second);
+                         });
+    }
+    ~Driver() { runtime::setErrorReporter(previous); }
+
+    template <typename Control = QWidget> Control *find(const QString &name) const
+    {
+        return window.findChild<Control *>(name);
+    }
+
+    // Steps "n:what", each done once the plot has n lines: those at 0 at
+    // once and in turn, the others queued, so they arrive at the next round
+    // of events of the routine drawing. What is done:
+    //   Name         a click on button cmdName
+    //   field=text   the field's text replaced by typing: Ctrl+A, then each key
+    //   field:=text  the field's text replaced without a key (as by pasting)
+    //   field:Key    a key pressed and released in the field (Right, End ...)
+    //   Tab          Tab pressed and released where the focus is
+    //   plot=WxH     the plot resized to W by H pixels
+    //   close        the window closed from its title bar
+    void run(const QString &script)
+    {
+        steps.clear();
+        for (const QString &step : script.split(' ', Qt::SkipEmptyParts))
+            steps.emplace(step.section(':', 0, 0).toInt(), step.section(':', 1));
+        const auto [from, to] = steps.equal_range(0);
+        for (auto step = from; step != to; ++step) {
+            act(step->second);
+            for (int round = 0; round < 3; ++round)
+                QCoreApplication::processEvents();
+        }
+    }
+
+    // Where a box shows a colour, in logical pixels.
+    QRect pixelsOf(const char *box, QRgb colour) const
+    {
+        return pixelsWhere(find(box)->grab().toImage(), [colour](QRgb pixel) {
+            return (pixel & 0xFFFFFF) == (colour & 0xFFFFFF);
+        });
+    }
+
+    frmMain window;
+    QList<QLineF> lines; // on the plot, in twips, as asked for
+    QStringList errors;
+
+private:
+    static void post(QObject *target, QEvent *event) { QCoreApplication::postEvent(target, event); }
+
+    static void postKey(QWidget *field, int key, Qt::KeyboardModifiers modifiers = {},
+                        const QString &text = {})
+    {
+        post(field, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+        post(field, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+    }
+
+    static void postClick(QWidget *button)
+    {
+        const QPointF at = QRectF(button->rect()).center(), global = button->mapToGlobal(at);
+        post(button, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                     Qt::LeftButton, {}));
+        post(button,
+             new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, {}, {}));
+    }
+
+    void act(const QString &what)
+    {
+        auto *field = find<QLineEdit>("txt" + what.section(QRegularExpression("[=:]"), 0, 0));
+        if (what == "close") {
+            post(window.windowHandle(), new QCloseEvent);
+        } else if (what == "Tab") { // the release goes where the press moved the focus
+            QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+        } else if (what.startsWith("plot=")) {
+            find("picGraph")
+                ->resize(what.section('=', 1).section('x', 0, 0).toInt(),
+                         what.section('x', 1).toInt());
+        } else if (what.contains(":=")) {
+            field->setText(what.section(":=", 1));
+        } else if (what.contains('=')) {
+            postKey(field, Qt::Key_A, Qt::ControlModifier);
+            for (const QChar c : what.section('=', 1))
+                postKey(field, c.unicode(), {}, c);
+        } else if (what.contains(':')) {
+            postKey(field, QKeySequence::fromString(what.section(':', 1))[0].toCombined());
+        } else {
+            postClick(find("cmd" + what));
+        }
+    }
+
+    std::multimap<qsizetype, QString> steps;
+    runtime::ErrorReporter previous;
+};
