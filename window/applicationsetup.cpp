@@ -8,6 +8,8 @@ void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Trevane"));
     QApplication::setApplicationVersion(QStringLiteral(TREVANE_VERSION));
+    // Ties the window to its desktop entry, for the taskbar's icon and name.
+    QApplication::setDesktopFileName(QStringLiteral("org.trevane.Trevane"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The icon lives in the resources linked into the executable.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trevane.ico")));
