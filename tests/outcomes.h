@@ -5,8 +5,8 @@
 #include <QTest>
 #include <functional>
 
-// Rows of "input|output" for one conversion from text to text: the output is
-// what it gives, or the run-time error that abandons it; "~x" is x to within
+// Rows of "input|output" for a conversion from text to text: the output is
+// what it gives or the run-time error that abandons it; "~x" is x to within
 // rounding.
 using Conversion = std::function<QString(const QString &)>;
 Q_DECLARE_METATYPE(Conversion)
@@ -19,7 +19,7 @@ inline QList<double> numbers(const QString &text)
     return parsed;
 }
 
-inline QString shortest(std::initializer_list<double> values)
+inline QString shortest(const QList<double> &values)
 {
     QStringList texts;
     for (const double value : values)
@@ -27,16 +27,16 @@ inline QString shortest(std::initializer_list<double> values)
     return texts.join(' ');
 }
 
-inline void outcomeColumns()
-{
-    QTest::addColumn<Conversion>("convert");
-    QTest::addColumn<QString>("row");
-}
-
 inline void rows(const char *name, const Conversion &f, std::initializer_list<const char *> list)
 {
     for (const char *row : list)
         QTest::addRow("%s %s", name, row) << f << QString::fromUtf8(row);
+}
+
+inline void outcomeColumns()
+{
+    QTest::addColumn<Conversion>("convert");
+    QTest::addColumn<QString>("row");
 }
 
 inline void checkOutcome()
@@ -47,10 +47,10 @@ inline void checkOutcome()
     try {
         outcome = convert(row.section('|', 0, 0));
     } catch (const runtime::RuntimeError &error) {
-        outcome = QStringLiteral("Run-time error '%1': %2").arg(error.number()).arg(error.what());
+        outcome = QString("Run-time error '%1': %2").arg(error.number()).arg(error.what());
     }
     const QString expected = row.section('|', 1);
     const bool near =
-        expected.startsWith('~') && qFuzzyCompare(outcome.toDouble(), expected.mid(1).toDouble());
+        expected[0] == '~' && qFuzzyCompare(outcome.toDouble(), expected.mid(1).toDouble());
     QVERIFY2(outcome == expected || near, qPrintable(outcome));
 }
