@@ -86,9 +86,11 @@ frmMain::~frmMain()
     Form_Terminate();
 }
 
+// Not through runHandler: closing must work however deep the stack, and
+// clearing the flag cannot fail.
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    runtime::runHandler([this] { Form_Unload(); });
+    Form_Unload();
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtimeerror.h"
+#include "stackroom.h"
 
 #include <QString>
 #include <functional>
@@ -21,11 +22,21 @@ void showErrorBox(const RuntimeError &error);
 ErrorReporter setErrorReporter(ErrorReporter reporter);
 void reportError(const RuntimeError &error) noexcept;
 
+// Handlers nest inside the event rounds of flights and grids, each taking
+// stack. One is not entered with less than this left: what remains is for
+// the report of its refusal (a message box and its own round of events)
+// and for closing the window.
+constexpr std::size_t handlerStackReserve = 256 * 1024;
+
 // The one way into an event handler: a run-time error abandons the handler
 // and everything it called, is reported once, and the program carries on.
 // No exception ever reaches the toolkit's event loop.
 template <typename Handler> void runHandler(Handler &&handler) noexcept
 {
+    if (stackLeft() < handlerStackReserve) {
+        reportError(RuntimeError::outOfStackSpace());
+        return;
+    }
     try {
         handler();
     } catch (const RuntimeError &error) {

@@ -1,14 +1,10 @@
 #include "textfield.h"
 
-#include <limits>
-
 namespace runtime {
 
-TextField::TextField(const QString &text, QWidget *parent) : QLineEdit(text, parent)
-{
-    // Any text at all may be typed: the program reads only its numeric prefix.
-    setMaxLength(std::numeric_limits<int>::max());
-}
+// Qt's own limit of 32767 characters stays: a longer text is cut when pasted,
+// and a field with millions costs seconds and hundreds of megabytes to lay out.
+TextField::TextField(const QString &text, QWidget *parent) : QLineEdit(text, parent) {}
 
 void TextField::keyReleaseEvent(QKeyEvent *event)
 {

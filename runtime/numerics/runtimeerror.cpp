@@ -19,6 +19,10 @@ RuntimeError RuntimeError::outOfMemory()
 {
     return {7, "Out of memory"};
 }
+RuntimeError RuntimeError::outOfStackSpace()
+{
+    return {28, "Out of stack space"};
+}
 RuntimeError RuntimeError::internal(const std::string &what)
 {
     return {51, "Internal error: " + what};

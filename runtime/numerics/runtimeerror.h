@@ -18,6 +18,7 @@ public:
     static RuntimeError overflow();
     static RuntimeError divisionByZero();
     static RuntimeError outOfMemory();
+    static RuntimeError outOfStackSpace();
     static RuntimeError internal(const std::string &what);
 
 private:

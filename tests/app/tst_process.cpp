@@ -3,8 +3,9 @@
 #include <QTest>
 #include <csignal>
 
-// Offscreen, as CTest runs it: the program sent SIGTERM, or the real window in a host closed
-// while busy (see windowhost.cpp), one way a run. Each must end by itself with status 0.
+// Offscreen, as CTest runs it: the program sent SIGTERM, or the real window in
+// a host (see windowhost.cpp) closed while busy, with the stack it is given.
+// Each must end by itself with status 0.
 class TestProcess : public QObject
 {
     Q_OBJECT
@@ -12,32 +13,54 @@ class TestProcess : public QObject
 private slots:
     void closes_data()
     {
-        QTest::addColumn<QString>("args"); // for the host; none: the program
-        QTest::newRow("program") << "";
-        QTest::newRow("mid-flight") << "20000 0:LaunchWithoutWind 50:close";
-        QTest::newRow("nested flights") << "20000 0:LaunchWithoutWind 20:LaunchWithWind 60:close";
-        QTest::newRow("mid-grid") << "0 0:DrawPlotLines 3:close";
-        QTest::newRow("nested grid") << "0 0:DrawPlotLines 3:DrawPlotLines 6:close";
+        QTest::addColumn<QString>("script"); // for the host; none: the program
+        QTest::addColumn<int>("stack");      // KiB; 0: as it is
+        QTest::addColumn<QString>("printed");
+        const QString fly = "0:LaunchVelocity:=20000 0:LaunchAngle:=45 ";
+        QTest::newRow("program") << "" << 0 << "";
+        QTest::newRow("mid-flight")
+            << fly + "0:LaunchWithoutWind 50:close" << 0 << "last line to 69296.461, -63763.734\n";
+        QTest::newRow("nested flights")
+            << fly + "0:LaunchWithoutWind 20:LaunchWithWind 60:close" << 0 << "";
+        QTest::newRow("nested grid") << "0:DrawPlotLines 3:DrawPlotLines 6:close" << 0 << "";
         QTest::newRow("grid in nested flights")
-            << "20000 0:LaunchWithWind 20:LaunchWithoutWind 40:DrawPlotLines 45:close";
-        QTest::newRow("after an error") << "1e400 0:LaunchWithoutWind 0:answer 0:close";
+            << fly + "0:LaunchWithWind 20:LaunchWithoutWind 40:DrawPlotLines 45:close" << 0 << "";
+        QTest::newRow("after an error")
+            << "0:LaunchVelocity:=1e400 0:LaunchWithoutWind 0:close" << 0
+            << "Run-time error '6': Overflow\nlast line to 0.000, 0.000\n";
+        // Grids nested until the stack runs short, then a flight, then closing.
+        QTest::newRow("out of stack")
+            << "0:DrawPlotLines 1-99999:DrawPlotLines 0:LaunchVelocity:=10 0:LaunchAngle:=45 "
+               "0:LaunchWithoutWind 0:close"
+            << 1024 << "Run-time error '28': Out of stack space\nlast line to 11.314, 5416.239\n";
     }
 
     void closes()
     {
-        QFETCH(QString, args);
+        QFETCH(QString, script);
+        QFETCH(int, stack);
+        QFETCH(QString, printed);
         QProcess process;
-        process.start(args.isEmpty() ? TREVANE : WINDOWHOST, args.split(' ', Qt::SkipEmptyParts));
+        if (script.isEmpty())
+            process.start(TREVANE);
+        else
+            process.start("sh", QStringList{"-c",
+                                            QString("ulimit -s %1; exec \"$0\" \"$@\"")
+                                                .arg(stack ? QString::number(stack) : "unlimited"),
+                                            WINDOWHOST} +
+                                    script.split(' '));
         const auto handlesTerm = [&] { // by the kernel's mask of the signals given handlers
             QFile file(QStringLiteral("/proc/%1/status").arg(process.processId()));
             const QByteArray s = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
             return s.mid(s.indexOf("SigCgt:") + 7, 17).toULongLong({}, 16) >> (SIGTERM - 1) & 1;
         };
-        if (args.isEmpty() && process.waitForStarted() && QTest::qWaitFor(handlesTerm, 20000))
+        if (script.isEmpty() && process.waitForStarted() && QTest::qWaitFor(handlesTerm, 20000))
             ::kill(pid_t(process.processId()), SIGTERM);
-        QVERIFY(process.waitForFinished(20000)); // only a hung process takes that long
+        QVERIFY(process.waitForFinished(60000)); // only a hung process takes that long
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
                  process.readAllStandardError());
+        if (!printed.isEmpty())
+            QCOMPARE(process.readAllStandardOutput(), printed);
     }
 };
 

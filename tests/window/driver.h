@@ -39,7 +39,7 @@ public:
                          [this](const QLineF &line) {
                              lines << line;
                              const auto [from, to] = steps.equal_range(lines.size());
-                             for (auto step = from; step != to; ++step)
+                             for (auto step = from; step != to && errors.isEmpty(); ++step)
                                  act(step->second);
                          });
     }
@@ -50,21 +50,26 @@ public:
         return window.findChild<Control *>(name);
     }
 
-    // Steps "n:what", each done once the plot has n lines: those at 0 at
-    // once and in turn, the others queued, so they arrive at the next round
-    // of events of the routine drawing. What is done:
+    // Steps "n:what", each done once the plot has n lines ("n-m:what" once
+    // at each count from n to m): those at 0 at once and in turn, the others
+    // queued, so they arrive at the next round of events of the routine
+    // drawing, until an error is reported. What is done:
     //   Name         a click on button cmdName
     //   field=text   the field's text replaced by typing: Ctrl+A, then each key
     //   field:=text  the field's text replaced without a key (as by pasting)
-    //   field:Key    a key pressed and released in the field (Right, End ...)
+    //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...)
     //   Tab          Tab pressed and released where the focus is
     //   plot=WxH     the plot resized to W by H pixels
     //   close        the window closed from its title bar
     void run(const QString &script)
     {
         steps.clear();
-        for (const QString &step : script.split(' ', Qt::SkipEmptyParts))
-            steps.emplace(step.section(':', 0, 0).toInt(), step.section(':', 1));
+        for (const QString &step : script.split(' ', Qt::SkipEmptyParts)) {
+            const QString counts = step.section(':', 0, 0);
+            for (int n = counts.section('-', 0, 0).toInt(); n <= counts.section('-', -1).toInt();
+                 ++n)
+                steps.emplace(n, step.section(':', 1));
+        }
         const auto [from, to] = steps.equal_range(0);
         for (auto step = from; step != to; ++step) {
             act(step->second);
@@ -123,7 +128,8 @@ private:
             for (const QChar c : what.section('=', 1))
                 postKey(field, c.unicode(), {}, c);
         } else if (what.contains(':')) {
-            postKey(field, QKeySequence::fromString(what.section(':', 1))[0].toCombined());
+            const QKeyCombination key = QKeySequence::fromString(what.section(':', 1))[0];
+            postKey(field, key.key(), key.keyboardModifiers());
         } else {
             postClick(find("cmd" + what));
         }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstddef>
+
+namespace runtime {
+
+// How many bytes of the calling thread's stack lie below the caller's frame:
+// what the calls it makes may still use.
+std::size_t stackLeft();
+
+} // namespace runtime
