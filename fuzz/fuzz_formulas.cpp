@@ -1,7 +1,7 @@
 // The formulas and the needle's arm on any doubles (infinities, NaN and huge
 // values included) give a finite result or the Overflow or Division by zero
 // run-time error, nothing else. A finite angle's conversion and arm and a
-// finite velocity's components never fail, and the arm ends in whole twips
+// finite velocity's components never fail; the arm ends in whole twips
 // within its length.
 
 #include "modtrajectory.h"
@@ -15,7 +15,8 @@
 
 using namespace modTrajectory;
 
-template <typename Computation> bool finiteOrError(Computation computation)
+// A finite result, or the Overflow or Division by zero error: whether it succeeded.
+template <typename Computation> bool succeeds(Computation computation)
 {
     std::feclearexcept(FE_ALL_EXCEPT);
     try {
@@ -34,20 +35,20 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     double in[4] = {};
     std::memcpy(in, data, std::min(size, sizeof in));
     const double v = in[0], a = in[1], t = in[2], g = in[3];
-    const bool finite = std::isfinite(v) && std::isfinite(a);
-    finiteOrError([&] { return HorizontalDistance(v, a, t); });
-    finiteOrError([&] { return VerticalDistance(v, a, g, t); });
-    const bool converted = finiteOrError([&] { return DegreesToRadians(a); });
-    const bool across = finiteOrError([&] { return HorizontalVelocity(v, a); });
-    const bool up = finiteOrError([&] { return VerticalVelocity(v, a); });
-    if (std::isfinite(a) > converted || finite > (across && up))
+    succeeds([&] { return HorizontalDistance(v, a, t); });
+    succeeds([&] { return VerticalDistance(v, a, g, t); });
+    const bool converted = succeeds([&] { return DegreesToRadians(a); });
+    const bool across = succeeds([&] { return HorizontalVelocity(v, a); });
+    const bool up = succeeds([&] { return VerticalVelocity(v, a); });
+    double x = 0, y = 0;
+    const bool arm =
+        succeeds([&] { return x = NeedleX(a); }) && succeeds([&] { return y = NeedleY(a); });
+    if (!std::isfinite(a))
+        return 0;
+    if (!converted || !arm || (std::isfinite(v) && !(across && up)))
         std::abort();
-    for (const auto arm : {NeedleX, NeedleY}) {
-        double end = NAN;
-        if (std::isfinite(a) > finiteOrError([&] { return end = arm(a); }))
+    for (const double end : {x, y})
+        if (end != std::nearbyint(end) || std::fabs(end) > 10000)
             std::abort();
-        if (std::isfinite(end) && (end != std::nearbyint(end) || std::fabs(end) > 10000))
-            std::abort();
-    }
     return 0;
 }

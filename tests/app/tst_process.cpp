@@ -13,11 +13,12 @@ class TestProcess : public QObject
 private slots:
     void closes_data()
     {
-        QTest::addColumn<QString>("script"); // for the host; none: the program
-        QTest::addColumn<int>("stack");      // KiB; 0: as it is
+        QTest::addColumn<QString>("script"); // for the host; none: the program, sent the signal
+        QTest::addColumn<int>("number");     // the program's signal, or the host's stack in KiB
         QTest::addColumn<QString>("printed");
         const QString fly = "0:LaunchVelocity:=20000 0:LaunchAngle:=45 ";
-        QTest::newRow("program") << "" << 0 << "";
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+            QTest::addRow("signal %d", signal) << "" << signal << "";
         QTest::newRow("mid-flight")
             << fly + "0:LaunchWithoutWind 50:close" << 0 << "last line to 69296.461, -63763.734\n";
         QTest::newRow("nested flights")
@@ -38,24 +39,24 @@ private slots:
     void closes()
     {
         QFETCH(QString, script);
-        QFETCH(int, stack);
+        QFETCH(int, number);
         QFETCH(QString, printed);
         QProcess process;
         if (script.isEmpty())
             process.start(TREVANE);
+        else if (number == 0)
+            process.start(WINDOWHOST, script.split(' '));
         else
-            process.start("sh", QStringList{"-c",
-                                            QString("ulimit -s %1; exec \"$0\" \"$@\"")
-                                                .arg(stack ? QString::number(stack) : "unlimited"),
-                                            WINDOWHOST} +
+            process.start("sh", QStringList{"-c", QString("ulimit -s %1; exec \"$@\"").arg(number),
+                                            "sh", WINDOWHOST} +
                                     script.split(' '));
-        const auto handlesTerm = [&] { // by the kernel's mask of the signals given handlers
+        const auto handles = [&] { // by the kernel's mask of the signals given handlers
             QFile file(QStringLiteral("/proc/%1/status").arg(process.processId()));
             const QByteArray s = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
-            return s.mid(s.indexOf("SigCgt:") + 7, 17).toULongLong({}, 16) >> (SIGTERM - 1) & 1;
+            return s.mid(s.indexOf("SigCgt:") + 7, 17).toULongLong({}, 16) >> (number - 1) & 1;
         };
-        if (script.isEmpty() && process.waitForStarted() && QTest::qWaitFor(handlesTerm, 20000))
-            ::kill(pid_t(process.processId()), SIGTERM);
+        if (script.isEmpty() && process.waitForStarted() && QTest::qWaitFor(handles, 20000))
+            ::kill(pid_t(process.processId()), number);
         QVERIFY(process.waitForFinished(60000)); // only a hung process takes that long
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
                  process.readAllStandardError());

@@ -1,11 +1,7 @@
-#include "closeonsignal.h"
 #include "errorhandling.h"
 #include "lineclipping.h"
 #include "outcomes.h"
 #include "picturebox.h"
-
-#include <QApplication>
-#include <csignal>
 
 using namespace runtime;
 
@@ -38,14 +34,7 @@ class TestControls : public QObject
     }
 
 private slots:
-    void init()
-    {
-        box->setGeometry(0, 0, 100, 60);
-        box->setBackColour(white);
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, QColor(10, 20, 30));
-        box->setPalette(palette);
-    }
+    void init() { box->setGeometry(0, 0, 100, 60); }
 
     void outcomes_data()
     {
@@ -73,12 +62,6 @@ private slots:
              {"0 7 1500 7|0 0 100 1; none", "0 22 1500 22|0 1 100 1; none",
               "600 300 600 600|40 20 1 21; none", "-3e38 450 3e38 450|0 30 100 1; none",
               "750 450 3e38 450|50 30 50 1; none", "-3e38 -99 3e38 -99|none; none"});
-        rows("back colour",
-             [this](auto s) {
-                 box->setBackColour(s.toUInt(nullptr, 16));
-                 return seen().pixelColor(0, 0).name() + "; " + pixels();
-             },
-             {"336699|#996633; none", "0|#000000; none", "80000005|#0a141e; none"});
         // The one way into a handler: a failure is reported once, and the next handler runs.
         rows("runHandler",
              [](auto s) {
@@ -99,18 +82,6 @@ private slots:
              {"overflow|Run-time error '6': Overflow; next",
               "no memory|Run-time error '7': Out of memory; next",
               "other|Run-time error '51': Internal error: x; next"});
-        // As if the user had closed the window: it closes, and the event loop ends.
-        rows("signal",
-             [](auto s) {
-                 QWidget other;
-                 const CloseOnSignal closeOnSignal(&other);
-                 other.show();
-                 std::raise(s == "SIGTERM" ? SIGTERM : s == "SIGINT" ? SIGINT : SIGHUP);
-                 QTimer::singleShot(10000, &other, [] { qApp->exit(1); });
-                 const int code = qApp->exec();
-                 return QString::number(code) + (other.isVisible() ? " open" : " closed");
-             },
-             {"SIGTERM|0 closed", "SIGINT|0 closed", "SIGHUP|0 closed"});
     }
 
     void outcomes() { checkOutcome(); }

@@ -1,0 +1,50 @@
+// The number conversions on any input. Read as text, it gives exactly strtod
+// of its longest prefix that reads as a number (blanks, a sign, digits with
+// at most one point, an exponent), 0 when there is none, and Overflow exactly
+// when that overflows. Its first eight bytes, read as a double, are written
+// as the C library's "%.15G" writes them, but "0" for either zero, and
+// infinities and NaN raise Overflow.
+
+#include "numberconversion.h"
+#include "runtimeerror.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <regex>
+
+template <typename Convert> void expect(const std::string &wanted, bool overflows, Convert convert)
+{
+    try {
+        const std::string got = convert();
+        if (overflows || got != wanted)
+            std::abort();
+    } catch (const runtime::RuntimeError &error) {
+        if (!overflows || error.number() != 6)
+            std::abort();
+    }
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size)
+{
+    static const std::regex number(R"(^[ \t\r\n]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
+    const std::string bytes(data, data + size);
+    std::smatch match;
+    const double read =
+        std::regex_search(bytes, match, number) ? std::strtod(match.str().c_str(), nullptr) : 0;
+    const auto exact = [](double value) {
+        return std::string(reinterpret_cast<char *>(&value), 8);
+    };
+    // A byte a code unit: ASCII, and Latin-1 whose digits are not ASCII ones.
+    expect(exact(read), std::isinf(read),
+           [&] { return exact(runtime::valueOfText(std::u16string(data, data + size))); });
+
+    double value = 0;
+    std::memcpy(&value, data, std::min(size, sizeof value));
+    char written[32] = "0";
+    if (value != 0)
+        std::snprintf(written, sizeof written, "%.15G", value);
+    expect(written, !std::isfinite(value), [&] { return runtime::textOfNumber(value); });
+    return 0;
+}
