@@ -13,14 +13,15 @@ class TestProcess : public QObject
 private slots:
     void closes_data()
     {
-        QTest::addColumn<QString>("script"); // for the host; none: the program, sent the signal
-        QTest::addColumn<int>("number");     // the program's signal, or the host's stack in KiB
-        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("script");  // for the host; none: the program, sent the signal
+        QTest::addColumn<int>("number");      // the program's signal, or the host's stack in KiB
+        QTest::addColumn<QString>("printed"); // the end of what the host saw
         const QString fly = "0:LaunchVelocity:=20000 0:LaunchAngle:=45 ";
         for (const int signal : {SIGTERM, SIGINT, SIGHUP})
             QTest::addRow("signal %d", signal) << "" << signal << "";
         QTest::newRow("mid-flight")
-            << fly + "0:LaunchWithoutWind 50:close" << 0 << "last line to 69296.461, -63763.734\n";
+            << fly + "0:LaunchWithoutWind 50:close" << 0
+            << "50 lines to 69296.461, -63763.734; black 0,0 361x361; ready; closed";
         QTest::newRow("nested flights")
             << fly + "0:LaunchWithoutWind 20:LaunchWithWind 60:close" << 0 << "";
         QTest::newRow("nested grid") << "0:DrawPlotLines 3:DrawPlotLines 6:close" << 0 << "";
@@ -28,12 +29,14 @@ private slots:
             << fly + "0:LaunchWithWind 20:LaunchWithoutWind 40:DrawPlotLines 45:close" << 0 << "";
         QTest::newRow("after an error")
             << "0:LaunchVelocity:=1e400 0:LaunchWithoutWind 0:close" << 0
-            << "Run-time error '6': Overflow\nlast line to 0.000, 0.000\n";
+            << "Stop Plotting / Launch With Wind; Run-time error '6': Overflow; closed";
         // Grids nested until the stack runs short, then a flight, then closing.
         QTest::newRow("out of stack")
             << "0:DrawPlotLines 1-99999:DrawPlotLines 0:LaunchVelocity:=10 0:LaunchAngle:=45 "
                "0:LaunchWithoutWind 0:close"
-            << 1024 << "Run-time error '28': Out of stack space\nlast line to 11.314, 5416.239\n";
+            << 1024
+            << "lines to 11.314, 5416.239; black 0,0 513x361; ready; Run-time error '28': Out of "
+               "stack space; closed";
     }
 
     void closes()
@@ -60,8 +63,8 @@ private slots:
         QVERIFY(process.waitForFinished(60000)); // only a hung process takes that long
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
                  process.readAllStandardError());
-        if (!printed.isEmpty())
-            QCOMPARE(process.readAllStandardOutput(), printed);
+        const QString output = process.readAllStandardOutput();
+        QVERIFY2(script.isEmpty() || output.endsWith(printed + "\n"), qPrintable(output));
     }
 };
 

@@ -1,7 +1,7 @@
 // Runs the real window through a driver script, the arguments joined (see
 // window/driver.h), started from its event loop. Once the window has closed,
-// which it must never be shown again after, prints each report and where the
-// last line drawn ends, and exits with the program's status.
+// which it must never be shown again after, prints what a person saw and
+// exits with the program's status.
 #include "window/driver.h"
 
 #include <QApplication>
@@ -18,9 +18,6 @@ int main(int argc, char *argv[])
     });
     QTimer::singleShot(0, [&] { driver.run(app.arguments().mid(1).join(' ')); });
     const int status = QApplication::exec();
-    for (const QString &error : driver.errors)
-        std::printf("%s\n", qPrintable(error));
-    const QPointF end = driver.lines.isEmpty() ? QPointF() : driver.lines.last().p2();
-    std::printf("last line to %.3f, %.3f\n", end.x(), end.y());
+    std::printf("%s\n", qPrintable(driver.seen()));
     return status;
 }

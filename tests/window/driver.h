@@ -25,6 +25,15 @@ inline QRect pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &m
     return found;
 }
 
+inline QString rect(const QRect &r)
+{
+    return r.isEmpty()
+               ? "none"
+               : QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+const QRgb black = qRgb(0, 0, 0), red = qRgb(255, 0, 0);
+
 class Driver
 {
 public:
@@ -76,6 +85,35 @@ public:
             for (int round = 0; round < 3; ++round)
                 QCoreApplication::processEvents();
         }
+    }
+
+    // What a person sees: how many lines the plot was given and where the last
+    // one ends, where it shows black, the launch buttons' captions, each
+    // needle and its tooltip when there is one, the reports, and whether the
+    // window has closed.
+    QString seen() const
+    {
+        const QPointF end = lines.isEmpty() ? QPointF() : lines.last().p2();
+        QString buttons = find<QAbstractButton>("cmdLaunchWithoutWind")->text() + " / " +
+                          find<QAbstractButton>("cmdLaunchWithWind")->text();
+        if (buttons == "Launch Without Wind / Launch With Wind")
+            buttons = "ready";
+        QStringList outcome{QString("%1 lines to %2, %3")
+                                .arg(lines.size())
+                                .arg(end.x(), 0, 'f', 3)
+                                .arg(end.y(), 0, 'f', 3),
+                            "black " + rect(pixelsOf("picGraph", black)), buttons};
+        QStringList needles;
+        for (const char *box : {"picLaunchAngle", "picWindAngle"}) {
+            const QString tip = find(box)->toolTip();
+            needles << rect(pixelsOf(box, red)) + (tip.isEmpty() ? "" : ", " + tip);
+        }
+        if (needles.join(" / ") != "none / none")
+            outcome << "needles " + needles.join(" / ");
+        outcome << errors;
+        if (!window.isVisible())
+            outcome << "closed";
+        return outcome.join("; ");
     }
 
     // Where a box shows a colour, in logical pixels.
