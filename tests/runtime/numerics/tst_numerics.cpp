@@ -16,16 +16,8 @@ private slots:
             return std::u16string_view(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
         };
         rows("valueOfText", [&](auto s) { return shortest({valueOfText(text(s))}); },
-             {"|0",        "  12.5abc|12.5",
-              "-3e2|-300", "+.5|0.5",
-              ".|0",       "-|0",
-              "1,5|1",     "12 34|12",
-              "abc|0",     "1E3|1000",
-              "1e-400|0",  "NaN|0",
-              "inf|0",     "\t\r\n7|7",
-              "- 5|0",     "12e+|12",
-              "1.2.3|1.2", "4.9e-324|5e-324",
-              "\u0663|0",  "1e400|Run-time error '6': Overflow"});
+             {"|0", "  12.5abc|12.5", "-3e2|-300", "+.5|0.5", ".|0", "1,5|1", "1E3|1000", "12e+|12",
+              "\t\r\n7|7", "\u0663|0", "1e-400|0", "1e400|Run-time error '6': Overflow"});
         rows("textOfNumber",
              [](auto s) { return QString::fromStdString(textOfNumber(numbers(s)[0])); },
              {"45|45", "-0|0", "0.1|0.1", "-2.5|-2.5", "0.66666666666666663|0.666666666666667",
