@@ -124,6 +124,7 @@ void flight(State &state, Kind kind, const char *name)
 void longFlight(State &state, Kind kind)
 {
     aim(longVelocity, angle);
+    fly(kind);
     std::vector<Clock::time_point> at(40000); // touched before memory is measured
     double first = 0, last = 0, growth = 0;
     for (auto _ : state) {
@@ -269,11 +270,17 @@ BENCHMARK_CAPTURE(flight, still, WithoutWind, "flight/still")->Iterations(30)->U
 BENCHMARK_CAPTURE(flight, wind, WithWind, "flight/wind")->Iterations(30)->UseManualTime();
 BENCHMARK_CAPTURE(longFlight, bare, Bare)->Iterations(3);
 BENCHMARK_CAPTURE(longFlight, still, WithoutWind)->Iterations(3);
-BENCHMARK_CAPTURE(clickToScreen, flight, false)->Iterations(10)->UseManualTime();
-BENCHMARK_CAPTURE(clickToScreen, clear, true)->Iterations(10)->UseManualTime();
-BENCHMARK(needleToScreen)->Iterations(10)->UseManualTime();
-BENCHMARK_CAPTURE(host, startup_empty, "empty", false)->Iterations(5)->UseManualTime();
-BENCHMARK_CAPTURE(host, startup_window, "window", false)->Iterations(5)->UseManualTime();
+BENCHMARK_CAPTURE(clickToScreen, flight, false)->Iterations(1)->Repetitions(25)->UseManualTime();
+BENCHMARK_CAPTURE(clickToScreen, clear, true)->Iterations(1)->Repetitions(25)->UseManualTime();
+BENCHMARK(needleToScreen)->Iterations(1)->Repetitions(25)->UseManualTime();
+BENCHMARK_CAPTURE(host, startup_empty, "empty", false)
+    ->Iterations(1)
+    ->Repetitions(11)
+    ->UseManualTime();
+BENCHMARK_CAPTURE(host, startup_window, "window", false)
+    ->Iterations(1)
+    ->Repetitions(11)
+    ->UseManualTime();
 BENCHMARK_CAPTURE(host, idle_empty, "empty", true)->Iterations(1)->Repetitions(1);
 BENCHMARK_CAPTURE(host, idle_window, "window", true)->Iterations(1)->Repetitions(1);
 
