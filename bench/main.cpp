@@ -273,16 +273,10 @@ BENCHMARK_CAPTURE(longFlight, still, WithoutWind)->Iterations(3);
 BENCHMARK_CAPTURE(clickToScreen, flight, false)->Iterations(1)->Repetitions(25)->UseManualTime();
 BENCHMARK_CAPTURE(clickToScreen, clear, true)->Iterations(1)->Repetitions(25)->UseManualTime();
 BENCHMARK(needleToScreen)->Iterations(1)->Repetitions(25)->UseManualTime();
-BENCHMARK_CAPTURE(host, startup_empty, "empty", false)
-    ->Iterations(1)
-    ->Repetitions(11)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(host, startup_window, "window", false)
-    ->Iterations(1)
-    ->Repetitions(11)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(host, idle_empty, "empty", true)->Iterations(1)->Repetitions(1);
-BENCHMARK_CAPTURE(host, idle_window, "window", true)->Iterations(1)->Repetitions(1);
+BENCHMARK_CAPTURE(host, empty, "empty", false)->Iterations(1)->Repetitions(11)->UseManualTime();
+BENCHMARK_CAPTURE(host, window, "window", false)->Iterations(1)->Repetitions(11)->UseManualTime();
+BENCHMARK_CAPTURE(host, empty_idle, "empty", true)->Iterations(1)->Repetitions(1);
+BENCHMARK_CAPTURE(host, window_idle, "window", true)->Iterations(1)->Repetitions(1);
 
 int main(int argc, char *argv[])
 {

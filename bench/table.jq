@@ -30,12 +30,12 @@ def row($figure; $value; $reference; $against):
       ms("clickToScreen/clear")),
   row("key released → needle on screen, long flight running, ms"; ms("needleToScreen");
       "click → white plot"; ms("clickToScreen/clear")),
-  row("start-up → window on screen, ms"; ms("host/startup_window"); "empty Qt window";
-      ms("host/startup_empty")),
-  row("resident memory then, MiB"; ($x | get("host/startup_window").rss_kib) / 1024;
-      "empty Qt window"; ($x | get("host/startup_empty").rss_kib) / 1024),
-  row("CPU in 3 s idle after a flight, ms"; $x | get("host/idle_window").cpu_ms;
-      "empty Qt window"; $x | get("host/idle_empty").cpu_ms),
+  row("start-up → window on screen, ms"; ms("host/window"); "empty Qt window";
+      ms("host/empty")),
+  row("resident memory then, MiB"; ($x | get("host/window").rss_kib) / 1024;
+      "empty Qt window"; ($x | get("host/empty").rss_kib) / 1024),
+  row("CPU in 3 s idle after a flight, ms"; $x | get("host/window_idle").cpu_ms;
+      "empty Qt window"; $x | get("host/empty_idle").cpu_ms),
   row("callgrind instructions per segment"; instructions("flight/still"); "bare Qt loop";
       instructions("flight/bare")),
   row("callgrind instructions per segment, wind"; instructions("flight/wind"); "bare Qt loop";
