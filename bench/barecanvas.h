@@ -1,31 +1,52 @@
 #pragma once
 
-#include <QImage>
+#include <QCoreApplication>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QWidget>
+#include <cmath>
+#include <functional>
+#include <numbers>
 
-namespace bench {
-
-class SegmentStamps;
-
-// The leanest honest Qt way to animate a flight: a persistent image, and for
-// each segment one round of events, the position, one line drawn into the
-// image and an update() of the rectangle it touched. The measure the
-// program's own flights are held against.
+// The leanest honest Qt loop doing a flight segment's work: pump events, draw
+// one line into a persistent image, update() the rectangle it touched.
 class BareCanvas : public QWidget
 {
-    Q_OBJECT
-
 public:
-    explicit BareCanvas(QSize size, QWidget *parent = nullptr);
+    explicit BareCanvas(QSize size) : image_(size, QImage::Format_RGB32)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(size);
+        image_.fill(Qt::white);
+    }
 
-    // The flight of the program's plot, at one metre per twip, 15 twips to a pixel.
-    void fly(double velocity, double angleDegrees, SegmentStamps &stamps);
+    // Metres to pixels as on the window's plot: a metre a twip, 15 twips a pixel.
+    void fly(double velocity, double degrees,
+             const std::function<void(const QLineF &)> &eachSegment)
+    {
+        const double angle = degrees * std::numbers::pi / 180;
+        QPointF previous(0, height());
+        for (double t = 0, previousHeight = 0; previousHeight > -1; t += 0.1) {
+            QCoreApplication::processEvents();
+            const double y = velocity * std::sin(angle) * t - 9.80665 / 2 * t * t;
+            const QPointF next(velocity * std::cos(angle) * t / 15, height() - y / 15);
+            if (eachSegment)
+                eachSegment(QLineF(previous, next));
+            QPainter painter(&image_);
+            painter.drawLine(previous, next);
+            painter.end();
+            update(QRectF(previous, next).normalized().toAlignedRect().adjusted(-1, -1, 1, 1));
+            previous = next;
+            previousHeight = y;
+        }
+    }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter(this).drawImage(event->rect(), image_, event->rect());
+    }
 
 private:
     QImage image_;
 };
-
-} // namespace bench

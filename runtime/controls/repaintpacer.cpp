@@ -1,5 +1,6 @@
 #include "repaintpacer.h"
 
+#include <QAbstractEventDispatcher>
 #include <QScreen>
 #include <QWidget>
 #include <chrono>
@@ -49,10 +50,16 @@ void RepaintPacer::owe(const QRect &dirty)
     const std::chrono::milliseconds interval = repaintInterval(widget_);
     const std::chrono::milliseconds waited(sinceRepaint_.isValid() ? sinceRepaint_.elapsed()
                                                                    : interval.count());
-    if (waited >= interval)
+    if (waited >= interval) {
         repaint();
-    else
-        timer_.start(interval - waited);
+        return;
+    }
+    timer_.start(interval - waited);
+    // A flight pumps events without waiting; the loop waits only once the
+    // drawing routine has returned, and then nothing more is coming.
+    if (auto *dispatcher = QAbstractEventDispatcher::instance(widget_->thread()))
+        beforeWait_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &timer_,
+                                       [this] { repaint(); });
 }
 
 // Neighbouring segments join into one rectangle while it stays mostly made
@@ -74,6 +81,7 @@ void RepaintPacer::gather(const QRect &dirty)
 
 void RepaintPacer::repaint()
 {
+    stopWatching();
     for (const Owed &owed : owed_)
         widget_->update(owed.rect);
     owed_.clear();
@@ -82,9 +90,15 @@ void RepaintPacer::repaint()
 
 void RepaintPacer::clear()
 {
-    timer_.stop();
+    stopWatching();
     owed_.clear();
     sinceRepaint_.start();
+}
+
+void RepaintPacer::stopWatching()
+{
+    timer_.stop();
+    QObject::disconnect(beforeWait_);
 }
 
 } // namespace runtime

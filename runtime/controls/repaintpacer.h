@@ -12,8 +12,10 @@ namespace runtime {
 // Brings a widget's picture on screen up to date at most twice a display
 // frame. The first change after a quiet spell is repainted at once; changes
 // that follow within half a frame are gathered and repainted together when
-// it ends, so the screen is never more than a frame behind. A single-shot
-// timer runs only while a repaint is owed.
+// it ends, so the screen is never more than a frame behind, or as soon as
+// the event loop is about to wait, so that what a routine drew is on screen
+// when it returns. A single-shot timer and the wait are watched only while a
+// repaint is owed.
 class RepaintPacer
 {
 public:
@@ -31,11 +33,13 @@ private:
         qint64 changedArea; // of the rectangles gathered into it
     };
     void repaint();
+    void stopWatching();
     void gather(const QRect &dirty);
 
     QWidget *widget_;
     QVarLengthArray<Owed, 32> owed_;
     QTimer timer_;
+    QMetaObject::Connection beforeWait_;
     QElapsedTimer sinceRepaint_;
 };
 
