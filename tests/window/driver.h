@@ -40,6 +40,7 @@ public:
     Driver()
     {
         window.show();
+        window.activateWindow(); // where no window manager does it
         if (!QTest::qWaitForWindowActive(&window))
             qFatal("the window did not become active");
         previous = runtime::setErrorReporter(
