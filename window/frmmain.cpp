@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QShortcut>
 #include <cmath>
 #include <cstdint>
 
@@ -78,6 +79,8 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     createControls();
     orderTabs();
     wireEvents();
+    // Closes the window as its title bar's close button does.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &QWidget::close);
     runtime::runHandler([this] { Form_Load(); });
 }
 
