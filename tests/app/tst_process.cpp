@@ -15,6 +15,7 @@ private slots:
         QTest::addColumn<QString>("args"); // for the host; none: the program
         QTest::newRow("program") << "";
         QTest::newRow("mid-flight") << "20000 0:LaunchWithoutWind 50:close";
+        QTest::newRow("Ctrl+Q mid-flight") << "20000 0:LaunchWithoutWind 50:quit";
         QTest::newRow("nested flights") << "20000 0:LaunchWithoutWind 20:LaunchWithWind 60:close";
         QTest::newRow("mid-grid") << "0 0:DrawPlotLines 3:close";
         QTest::newRow("nested grid") << "0 0:DrawPlotLines 3:DrawPlotLines 6:close";

@@ -1,6 +1,6 @@
 // Runs the real window through a script: the launch velocity, then steps "<lines>:<what>",
 // each done at the next event pumping once that many lines are drawn (0: at the start): a
-// click on a button named without "cmd", the error box answered, or the window closed.
+// click on a button named without "cmd", the error box answered, the window closed or quit.
 #include "frmmain.h"
 #include "picturebox.h"
 
@@ -23,6 +23,8 @@ int main(int argc, char *argv[])
             QTimer::singleShot(0, &window, [&, what = step.section(':', 1)] {
                 if (what == "close") // as from the window manager
                     window.windowHandle()->close();
+                else if (what == "quit")
+                    QTest::keyClick(window.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
                 else if (QWidget *box = QApplication::activeModalWidget(); what == "answer" && box)
                     QTest::keyClick(box, Qt::Key_Return);
                 else // a button; an answer with no box up finds none, and fails

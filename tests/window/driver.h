@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <map>
 
@@ -33,8 +34,20 @@ public:
         window.show();
         if (!QTest::qWaitForWindowActive(&window))
             qFatal("the window did not become active");
-        previous = runtime::setErrorReporter(
-            [this](const runtime::RuntimeError &error) { errors << runtime::errorMessage(error); });
+        previous = runtime::setErrorReporter([this](const runtime::RuntimeError &error) {
+            errors << runtime::errorMessage(error);
+            if (const int key = std::exchange(answer, 0)) { // the real box, answered by the key
+                QTimer::singleShot(0, [this, key] {
+                    QTRY_VERIFY(QApplication::activeModalWidget()->isActiveWindow());
+                    QTest::keyPress(QApplication::focusWidget(), Qt::Key(key));
+                    QTimer::singleShot(0, [this, key] { // where it goes once the box has gone
+                        QWidget *to = QApplication::focusWidget();
+                        QTest::keyRelease(to ? to : window.focusWidget(), Qt::Key(key));
+                    });
+                });
+                runtime::showErrorBox(error);
+            }
+        });
         QObject::connect(find<runtime::PictureBox>("picGraph"), &runtime::PictureBox::lineDrawn,
                          [this](const QLineF &line) {
                              lines << line;
@@ -56,7 +69,9 @@ public:
     //   Name         a click on button cmdName
     //   field=text   the field's text replaced by typing: Ctrl+A, then each key
     //   field:=text  the field's text replaced without a key (as by pasting)
-    //   field:Key    a key pressed and released in the field (Right, End ...)
+    //   field:Key    a key pressed and released in the field (Right, End ...), or on
+    //                button cmdName (Name:Return); Key*n: held for n repeats
+    //   answer:Key   the next error report shown in its real box, answered by the key
     //   Tab          Tab pressed and released where the focus is
     //   plot=WxH     the plot resized to W by H pixels
     //   close        the window closed from its title bar
@@ -89,10 +104,12 @@ private:
     static void post(QObject *target, QEvent *event) { QCoreApplication::postEvent(target, event); }
 
     static void postKey(QWidget *field, int key, Qt::KeyboardModifiers modifiers = {},
-                        const QString &text = {})
+                        const QString &text = {}, int repeats = 0)
     {
-        post(field, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
-        post(field, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+        for (int i = 0; i <= repeats; ++i) { // a held key repeats as pairs marked so
+            post(field, new QKeyEvent(QEvent::KeyPress, key, modifiers, text, i > 0));
+            post(field, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text, i < repeats));
+        }
     }
 
     static void postClick(QWidget *button)
@@ -122,13 +139,18 @@ private:
             postKey(field, Qt::Key_A, Qt::ControlModifier);
             for (const QChar c : what.section('=', 1))
                 postKey(field, c.unicode(), {}, c);
+        } else if (what.startsWith("answer:")) {
+            answer = QKeySequence::fromString(what.section(':', 1))[0].toCombined();
         } else if (what.contains(':')) {
-            postKey(field, QKeySequence::fromString(what.section(':', 1))[0].toCombined());
+            const QStringList key = what.section(':', 1).split('*');
+            postKey(field ? field : find("cmd" + what.section(':', 0, 0)),
+                    QKeySequence::fromString(key[0])[0].toCombined(), {}, {}, key.value(1).toInt());
         } else {
             postClick(find("cmd" + what));
         }
     }
 
     std::multimap<qsizetype, QString> steps;
+    int answer = 0;
     runtime::ErrorReporter previous;
 };
