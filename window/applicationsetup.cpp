@@ -1,5 +1,7 @@
 #include "applicationsetup.h"
 
+#include "keyrepeat.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
@@ -15,4 +17,5 @@ void setUpApplication()
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The icon lives in the resources linked into the executable.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trevane.ico")));
+    runtime::repeatHeldKeysAsPresses();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
-// Gives the running application Trevane's name, version, style and icon.
+// Gives the running application Trevane's name, version, style and icon, and
+// its handling of held keys.
 // Call once, right after the QApplication is made.
 void setUpApplication();

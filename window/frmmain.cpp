@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QShortcut>
 #include <cmath>
 #include <cstdint>
 
@@ -63,6 +64,14 @@ QFont controlFont()
     return font;
 }
 
+// A screen reader announces a field by its own name, not by its frame's title,
+// and finds its label through the buddy.
+void nameField(QLabel *label, TextField *field, const char *accessibleName)
+{
+    label->setBuddy(field);
+    field->setAccessibleName(QLatin1String(accessibleName));
+}
+
 double valueIn(const TextField *field)
 {
     return runtime::valueOfText(field->text());
@@ -78,6 +87,8 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
     createControls();
     orderTabs();
     wireEvents();
+    // Closes the window as its title bar's close button does.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &QWidget::close);
     runtime::runHandler([this] { Form_Load(); });
 }
 
@@ -98,6 +109,7 @@ void frmMain::createControls()
 {
     picGraph = place<PictureBox>(this, "picGraph", {120, 120, 7695, 5415});
     picGraph->setBackColour(runtime::white);
+    picGraph->setAccessibleName(QStringLiteral("Plot"));
     framLaunch = place<QGroupBox>(this, "framLaunch", {240, 5640, 2535, 1095},
                                   QStringLiteral("Launch Angle and Velocity (m/s)"));
     framWind = place<QGroupBox>(this, "framWind", {5160, 5640, 2535, 1095},
@@ -132,6 +144,9 @@ void frmMain::createLaunchFrame()
         place<TextField>(framLaunch, "txtLaunchVelocity", {840, 600, 1095, 285}, "Text2");
     picLaunchAngle = place<PictureBox>(framLaunch, "picLaunchAngle", {2040, 360, 375, 375});
     picLaunchAngle->setBackColour(runtime::systemWindowBackground);
+    picLaunchAngle->setAccessibleName(QStringLiteral("Launch angle needle"));
+    nameField(lblInfo[0], txtLaunchAngle, "Launch angle");
+    nameField(lblInfo[1], txtLaunchVelocity, "Launch velocity");
 }
 
 void frmMain::createWindFrame()
@@ -142,6 +157,9 @@ void frmMain::createWindFrame()
     txtWindVelocity = place<TextField>(framWind, "txtWindVelocity", {840, 600, 1095, 285}, "Text2");
     picWindAngle = place<PictureBox>(framWind, "picWindAngle", {2040, 360, 375, 375});
     picWindAngle->setBackColour(runtime::systemWindowBackground);
+    picWindAngle->setAccessibleName(QStringLiteral("Wind angle needle"));
+    nameField(lblInfo[2], txtWindAngle, "Wind angle");
+    nameField(lblInfo[3], txtWindVelocity, "Wind velocity");
 }
 
 void frmMain::orderTabs()
@@ -351,5 +369,8 @@ void frmMain::DrawNeedle(const TextField *angleField, PictureBox *needleBox)
     const runtime::FloatingPointGuard guard;
     const float endY = runtime::toSingle(guard.checked(innerHeight - armY));
     needleBox->Line(runtime::toSingle(armX), endY, innerWidth / 2, centreHeight / 2, runtime::red);
-    needleBox->setToolTip(runtime::textOfNumberAsQString(angle) + QStringLiteral(" degrees"));
+    const QString degrees = runtime::textOfNumberAsQString(angle) + QStringLiteral(" degrees");
+    needleBox->setToolTip(degrees);
+    // A screen reader hears of a new description; a new tooltip it would miss.
+    needleBox->setAccessibleDescription(degrees);
 }

@@ -4,7 +4,8 @@
 
 namespace runtime {
 
-// A push button whose label is its caption.
+// A push button whose label is its caption. Space, Return and keypad Enter
+// click it once while it has the focus, however long the key is held.
 class CommandButton : public QPushButton
 {
     Q_OBJECT
@@ -14,6 +15,14 @@ public:
 
     QString caption() const { return text(); }
     void setCaption(const QString &caption) { setText(caption); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool enterHeld_ = false;
 };
 
 } // namespace runtime

@@ -5,7 +5,10 @@
 namespace runtime {
 
 // A one-line text field that reports every key released while it has the
-// focus, whatever the key and whether or not the text changed.
+// focus, whatever the key and whether or not the text changed, with two
+// exceptions: the repeats of a held key, and a release whose press went to
+// another window (the key that dismissed a message box, say) before the
+// focus came back here.
 class TextField : public QLineEdit
 {
     Q_OBJECT
@@ -17,7 +20,12 @@ signals:
     void keyReleased();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    bool pressSeen_ = true;
 };
 
 } // namespace runtime

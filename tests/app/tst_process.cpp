@@ -22,13 +22,16 @@ private slots:
         QTest::newRow("mid-flight")
             << fly + "0:LaunchWithoutWind 50:close" << 0
             << "50 lines to 69296.461, -63763.734; black 0,0 361x361; ready; closed";
+        QTest::newRow("Ctrl+Q mid-flight")
+            << fly + "0:LaunchWithoutWind 50:quit" << 0
+            << "50 lines to 69296.461, -63763.734; black 0,0 361x361; ready; closed";
         QTest::newRow("nested flights")
             << fly + "0:LaunchWithoutWind 20:LaunchWithWind 60:close" << 0 << "";
         QTest::newRow("nested grid") << "0:DrawPlotLines 3:DrawPlotLines 6:close" << 0 << "";
         QTest::newRow("grid in nested flights")
             << fly + "0:LaunchWithWind 20:LaunchWithoutWind 40:DrawPlotLines 45:close" << 0 << "";
         QTest::newRow("after an error")
-            << "0:LaunchVelocity:=1e400 0:LaunchWithoutWind 0:close" << 0
+            << "0:LaunchVelocity:=1e400 0:answer:Return 0:LaunchWithoutWind 0:close" << 0
             << "Stop Plotting / Launch With Wind; Run-time error '6': Overflow; closed";
         // Grids nested until the stack runs short, then a flight, then closing.
         QTest::newRow("out of stack")

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <map>
 
@@ -43,8 +44,20 @@ public:
         window.activateWindow(); // where no window manager does it
         if (!QTest::qWaitForWindowActive(&window))
             qFatal("the window did not become active");
-        previous = runtime::setErrorReporter(
-            [this](const runtime::RuntimeError &error) { errors << runtime::errorMessage(error); });
+        previous = runtime::setErrorReporter([this](const runtime::RuntimeError &error) {
+            errors << runtime::errorMessage(error);
+            if (const int key = std::exchange(answer, 0)) { // the real box, answered by the key
+                QTimer::singleShot(0, [this, key] {
+                    QTRY_VERIFY(QApplication::activeModalWidget()->isActiveWindow());
+                    QTest::keyPress(QApplication::focusWidget(), Qt::Key(key));
+                    QTimer::singleShot(0, [this, key] { // where it goes once the box has gone
+                        QWidget *to = QApplication::focusWidget();
+                        QTest::keyRelease(to ? to : window.focusWidget(), Qt::Key(key));
+                    });
+                });
+                runtime::showErrorBox(error);
+            }
+        });
         QObject::connect(find<runtime::PictureBox>("picGraph"), &runtime::PictureBox::lineDrawn,
                          [this](const QLineF &line) {
                              lines << line;
@@ -67,7 +80,10 @@ public:
     //   Name         a click on button cmdName
     //   field=text   the field's text replaced by typing: Ctrl+A, then each key
     //   field:=text  the field's text replaced without a key (as by pasting)
-    //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...)
+    //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...), or
+    //                on button cmdName (Name:Return); Key*n: held for n repeats
+    //   answer:Key   the next error report shown in its real box, answered by the key
+    //   quit         Ctrl+Q pressed in the window
     //   Tab          Tab pressed and released where the focus is
     //   plot=WxH     the plot resized to W by H pixels
     //   close        the window closed from its title bar
@@ -133,10 +149,12 @@ private:
     static void post(QObject *target, QEvent *event) { QCoreApplication::postEvent(target, event); }
 
     static void postKey(QWidget *field, int key, Qt::KeyboardModifiers modifiers = {},
-                        const QString &text = {})
+                        const QString &text = {}, int repeats = 0)
     {
-        post(field, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
-        post(field, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+        for (int i = 0; i <= repeats; ++i) { // a held key repeats as pairs marked so
+            post(field, new QKeyEvent(QEvent::KeyPress, key, modifiers, text, i > 0));
+            post(field, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text, i < repeats));
+        }
     }
 
     static void postClick(QWidget *button)
@@ -153,6 +171,10 @@ private:
         auto *field = find<QLineEdit>("txt" + what.section(QRegularExpression("[=:]"), 0, 0));
         if (what == "close") {
             post(window.windowHandle(), new QCloseEvent);
+        } else if (what == "quit") { // as a shortcut, through the window
+            QTimer::singleShot(0, [this] {
+                QTest::keyClick(window.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+            });
         } else if (what == "Tab") { // the release goes where the press moved the focus
             QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
@@ -166,14 +188,19 @@ private:
             postKey(field, Qt::Key_A, Qt::ControlModifier);
             for (const QChar c : what.section('=', 1))
                 postKey(field, c.unicode(), {}, c);
+        } else if (what.startsWith("answer:")) {
+            answer = QKeySequence::fromString(what.section(':', 1))[0].toCombined();
         } else if (what.contains(':')) {
-            const QKeyCombination key = QKeySequence::fromString(what.section(':', 1))[0];
-            postKey(field, key.key(), key.keyboardModifiers());
+            const QStringList held = what.section(':', 1).split('*');
+            const QKeyCombination key = QKeySequence::fromString(held[0])[0];
+            postKey(field ? field : find("cmd" + what.section(':', 0, 0)), key.key(),
+                    key.keyboardModifiers(), {}, held.value(1).toInt());
         } else {
             postClick(find("cmd" + what));
         }
     }
 
     std::multimap<qsizetype, QString> steps;
+    int answer = 0;
     runtime::ErrorReporter previous;
 };

@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QPainter>
@@ -88,6 +89,11 @@ needle fault|0 0 0 0|0:LaunchAngle=45 0:LaunchAngle:=1e400 0:LaunchAngle:End|0 l
 needle tab|0 0 0 0|0:LaunchAngle:=30 0:Tab 0:Tab|0 lines to 0.000, 0.000; black none; ready; needles 12,5 13x8, 30 degrees / none
 deep, stopped|20000 45 0 0|0:LaunchWithoutWind 1-500:LaunchWithoutWind 1-500:LaunchWithoutWind 501:LaunchWithoutWind|501 lines to 0.000, 5415.000; black none; ready
 deep, closed|20000 45 0 0|0:LaunchWithoutWind 1-500:LaunchWithoutWind 1-500:LaunchWithoutWind 501:close|501 lines to 0.000, 5415.000; black none; ready; closed
+keys answer reports|0 0 0 0|0:LaunchAngle:=1e400 0:answer:Return 0:Tab 0:Tab 0:answer:Enter 0:LaunchAngle:End 0:answer:Escape 0:LaunchAngle:End 0:answer:Space 0:LaunchAngle:End 0:LaunchAngle:=45 0:LaunchAngle:End|0 lines to 0.000, 0.000; black none; ready; needles 12,0 13x13, 45 degrees / none; Run-time error '6': Overflow; Run-time error '6': Overflow; Run-time error '6': Overflow; Run-time error '6': Overflow
+held key|0 0 0 0|0:LaunchAngle:=1e400000 0:LaunchAngle:Backspace*2|0 lines to 0.000, 0.000; black none; ready; Run-time error '6': Overflow
+held Return|100 45 20 180|0:LaunchWithWind:Return*3|146 lines to 880.305, 5420.619; black 0,344 59x17; ready
+Return on grid|0 0 0 0|0:DrawPlotLines:Return*2|26 lines to 7695.000, 415.000; black 0,0 513x361; ready
+Enter, Space|100 45 0 0|0:ClearLaunch:Enter 0:LaunchWithoutWind:Space|6 lines to 0.000, 5416.226; black none; ready
 needle mid-flight|100 45 0 0|0:LaunchWithoutWind 5:LaunchAngle:Right|146 lines to 1025.305, 5420.619; black 0,344 68x17; ready; needles 12,0 13x13, 45 degrees / none
 )");
     }
@@ -138,6 +144,10 @@ needle mid-flight|100 45 0 0|0:LaunchWithoutWind 5:LaunchAngle:Right|146 lines t
             painter.end();
             QVERIFY2(inkWidth(control->grab().toImage()) >= inkWidth(alone), qPrintable(text));
         }
+        QSet<QString> names; // a screen reader tells every field and picture apart
+        for (QWidget *c : driver.window.findChildren<QWidget *>(QRegularExpression("^txt|^pic")))
+            names << QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+        QVERIFY(names.size() == 7 && !names.contains(""));
         QStringList focus;
         for (int press = 0; press <= 10; ++press, driver.run("0:Tab"))
             focus << QApplication::focusWidget()->objectName();
