@@ -15,19 +15,18 @@
 
 using namespace modTrajectory;
 
-// A finite result, or the Overflow or Division by zero error: whether it succeeded.
+// Whether the computation gave a finite result rather than either error.
 template <typename Computation> bool succeeds(Computation computation)
 {
     std::feclearexcept(FE_ALL_EXCEPT);
     try {
-        if (!std::isfinite(computation()))
-            std::abort();
-        return true;
+        if (std::isfinite(computation()))
+            return true;
     } catch (const runtime::RuntimeError &error) {
-        if (error.number() != 6 && error.number() != 11)
-            std::abort();
-        return false;
+        if (error.number() == 6 || error.number() == 11)
+            return false;
     }
+    std::abort();
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size)
@@ -37,18 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     const double v = in[0], a = in[1], t = in[2], g = in[3];
     succeeds([&] { return HorizontalDistance(v, a, t); });
     succeeds([&] { return VerticalDistance(v, a, g, t); });
-    const bool converted = succeeds([&] { return DegreesToRadians(a); });
-    const bool across = succeeds([&] { return HorizontalVelocity(v, a); });
-    const bool up = succeeds([&] { return VerticalVelocity(v, a); });
     double x = 0, y = 0;
-    const bool arm =
-        succeeds([&] { return x = NeedleX(a); }) && succeeds([&] { return y = NeedleY(a); });
-    if (!std::isfinite(a))
-        return 0;
-    if (!converted || !arm || (std::isfinite(v) && !(across && up)))
+    const bool sure = std::isfinite(a) && std::isfinite(v);
+    if ((succeeds([&] { return DegreesToRadians(a); }) < std::isfinite(a)) ||
+        (succeeds([&] { return x = NeedleX(a); }) < std::isfinite(a)) ||
+        (succeeds([&] { return y = NeedleY(a); }) < std::isfinite(a)) ||
+        (succeeds([&] { return HorizontalVelocity(v, a); }) < sure) ||
+        (succeeds([&] { return VerticalVelocity(v, a); }) < sure))
         std::abort();
-    for (const double end : {x, y})
-        if (end != std::nearbyint(end) || std::fabs(end) > 10000)
-            std::abort();
+    if (x != std::nearbyint(x) || y != std::nearbyint(y) || std::fabs(x) > 1e4 ||
+        std::fabs(y) > 1e4)
+        std::abort();
     return 0;
 }

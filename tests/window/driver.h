@@ -84,6 +84,7 @@ public:
     //                on button cmdName (Name:Return); Key*n: held for n repeats
     //   answer:Key   the next error report shown in its real box, answered by the key
     //   quit         Ctrl+Q pressed in the window
+    //   what&what    both at once: the second queued before the first is done
     //   Tab          Tab pressed and released where the focus is
     //   plot=WxH     the plot resized to W by H pixels
     //   close        the window closed from its title bar
@@ -168,6 +169,11 @@ private:
 
     void act(const QString &what)
     {
+        if (what.contains('&')) {
+            for (const QString &each : what.split('&'))
+                act(each);
+            return;
+        }
         auto *field = find<QLineEdit>("txt" + what.section(QRegularExpression("[=:]"), 0, 0));
         if (what == "close") {
             post(window.windowHandle(), new QCloseEvent);

@@ -60,6 +60,7 @@ nested        |100 45 20 180 |0:LaunchWithoutWind 10:LaunchWithWind|292 lines to
 stop by inner |100 45 20 180 |0:LaunchWithoutWind 10:LaunchWithWind 20:LaunchWithWind|20 lines to 54.640, 5355.332; black 0,357 5x4; ready
 stop by outer |100 45 20 180 |0:LaunchWithoutWind 10:LaunchWithWind 20:LaunchWithoutWind|20 lines to 54.640, 5355.332; black 0,357 5x4; ready
 stop, relaunch|100 45 20 180 |0:LaunchWithWind 10:LaunchWithWind 10:LaunchWithWind|292 lines to 880.305, 5420.619; black 0,344 59x17; ready
+queued together|100 45 20 180|0:LaunchWithoutWind&LaunchWithoutWind&LaunchWithoutWind&LaunchWithoutWind|0 lines to 0.000, 0.000; black none; ready
 clear plot    |100 45 0 0    |0:LaunchWithoutWind 50:ClearPlot|146 lines to 1025.305, 5420.619; black 23,344 45x17; ready
 grid          |100 45 0 0    |0:LaunchWithoutWind 10:DrawPlotLines|172 lines to 1025.305, 5420.619; black 0,0 513x361; ready
 retyped       |100 45 0 0    |0:LaunchWithoutWind 10:LaunchVelocity=50|146 lines to 1025.305, 5420.619; black 0,344 68x17; ready
