@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
 // The real window, driven as a person would, against a bare Qt loop (Google
 // Benchmark's options); or with "--host", the process whose start-up and
 // idling are timed.

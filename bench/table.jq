@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Trevane developers
+# SPDX-License-Identifier: MIT
+
 # The table, from Google Benchmark's JSON for X and offscreen and from the
 # callgrind totals. A figure missing is an error.
 def figures: [.benchmarks[] | if .error_occurred then error(.error_message) else . end

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
 // The formulas and the needle's arm on any doubles (infinities, NaN and huge
 // values included) give a finite result or the Overflow or Division by zero
 // run-time error, nothing else. A finite angle's conversion and arm and a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
 // Any line a picture box can be given (single-precision ends, however far
 // outside) against a box of any ordinary size: what comes back is finite and
 // inside the box, and a line already inside comes back as it was.

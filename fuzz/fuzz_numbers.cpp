@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
 // The number conversions on any input. Read as text, it gives exactly strtod
 // of its longest prefix that reads as a number (blanks, a sign, digits with
 // at most one point, an exponent), 0 when there is none, and Overflow exactly

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The kinematics of a body launched with a given speed and angle under a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The end of a 10000-twip arm at an angle in degrees, in whole twips,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
 // Runs the real window through a driver script, the arguments joined (see
 // window/driver.h), started from its event loop. Once the window has closed,
 // which it must never be shown again after, prints what a person saw and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Drives the real window as a person would: clicks, typing and key releases,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
 #include "floatingpointguard.h"
 #include "numberconversion.h"
 #include "outcomes.h"
