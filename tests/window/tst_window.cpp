@@ -5,24 +5,11 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
 #include <QPainter>
 
 namespace {
-
-// Data rows from a table, a row a line: the row's name, then a column for
-// each name given, separated by '|'.
-void table(std::initializer_list<const char *> columns, const QString &rows)
-{
-    for (const char *column : columns)
-        QTest::addColumn<QString>(column);
-    for (const QString &line : rows.split('\n', Qt::SkipEmptyParts)) {
-        const QStringList cells = line.split('|');
-        QTestData &row = QTest::newRow(cells[0].trimmed().toLatin1());
-        for (const QString &cell : cells.mid(1))
-            row << cell.trimmed();
-    }
-}
 
 // The four fields filled as by pasting, then the script.
 QString filled(const QString &inputs, const QString &script)
@@ -49,57 +36,17 @@ class TestWindow : public QObject
 private slots:
     void plot_data()
     {
-        // The fields are filled in the order launch velocity, launch angle,
-        // wind velocity, wind angle; the script is Driver::run()'s.
-        table({"inputs", "script", "seen"}, R"(
-velocity 0    |0 45 20 90    |0:LaunchWithoutWind|6 lines to 0.000, 5416.226; black none; ready
-10 at 45      |10 45 0 0     |0:LaunchWithoutWind|17 lines to 11.314, 5416.239; black 0,360 1x1; ready
-100 at 45     |100 45 0 0    |0:LaunchWithoutWind|146 lines to 1025.305, 5420.619; black 0,344 68x17; ready
-with wind     |100 45 20 180 |0:LaunchWithWind   |146 lines to 880.305, 5420.619; black 0,344 59x17; ready
-wind ignored  |100 45 20 180 |0:LaunchWithoutWind|146 lines to 1025.305, 5420.619; black 0,344 68x17; ready
-angle 0       |50 0 0 0      |0:LaunchWithoutWind|6 lines to 25.000, 5416.226; black none; ready
-stop          |100 45 20 180 |0:LaunchWithoutWind 10:LaunchWithoutWind|10 lines to 63.640, 5355.332; black 0,357 5x4; ready
-nested        |100 45 20 180 |0:LaunchWithoutWind 10:LaunchWithWind|292 lines to 1025.305, 5420.619; black 0,344 68x17; ready
-stop by inner |100 45 20 180 |0:LaunchWithoutWind 10:LaunchWithWind 20:LaunchWithWind|20 lines to 54.640, 5355.332; black 0,357 5x4; ready
-stop by outer |100 45 20 180 |0:LaunchWithoutWind 10:LaunchWithWind 20:LaunchWithoutWind|20 lines to 54.640, 5355.332; black 0,357 5x4; ready
-stop, relaunch|100 45 20 180 |0:LaunchWithWind 10:LaunchWithWind 10:LaunchWithWind|292 lines to 880.305, 5420.619; black 0,344 59x17; ready
-queued together|100 45 20 180|0:LaunchWithoutWind&LaunchWithoutWind&LaunchWithoutWind&LaunchWithoutWind|0 lines to 0.000, 0.000; black none; ready
-clear plot    |100 45 0 0    |0:LaunchWithoutWind 50:ClearPlot|146 lines to 1025.305, 5420.619; black 23,344 45x17; ready
-grid          |100 45 0 0    |0:LaunchWithoutWind 10:DrawPlotLines|172 lines to 1025.305, 5420.619; black 0,0 513x361; ready
-retyped       |100 45 0 0    |0:LaunchWithoutWind 10:LaunchVelocity=50|146 lines to 1025.305, 5420.619; black 0,344 68x17; ready
-cleared       |100 45 0 0    |0:LaunchWithoutWind 10:ClearLaunch|146 lines to 1025.305, 5420.619; black 0,344 68x17; ready
-close         |100 45 0 0    |0:LaunchWithoutWind 10:close|10 lines to 63.640, 5355.332; black 0,357 5x4; ready; closed
-grid alone    |0 0 0 0       |0:DrawPlotLines|26 lines to 7695.000, 415.000; black 0,0 513x361; ready
-grid nested   |0 0 0 0       |0:DrawPlotLines 3:DrawPlotLines|52 lines to 7695.000, 415.000; black 0,0 513x361; ready
-grid cleared  |0 0 0 0       |0:DrawPlotLines 20:ClearPlot|26 lines to 7695.000, 415.000; black 0,27 513x168; ready
-grid, flight  |10 45 0 0     |0:DrawPlotLines 3:LaunchWithoutWind|43 lines to 7695.000, 415.000; black 0,0 513x361; ready
-fault         |1e200 45 0 0  |0:LaunchWithoutWind|1 lines to 0.000, 5415.000; black none; Stop Plotting / Launch With Wind; Run-time error '6': Overflow
-fault, click  |1e200 45 0 0  |0:LaunchWithoutWind 0:LaunchWithoutWind|1 lines to 0.000, 5415.000; black none; ready; Run-time error '6': Overflow
-unreadable    |1e400 45 0 0  |0:LaunchWithoutWind|0 lines to 0.000, 0.000; black none; Stop Plotting / Launch With Wind; Run-time error '6': Overflow
-fault in wind |10 45 1e308 0 |0:LaunchWithWind|1 lines to 0.000, 5415.000; black none; Launch Without Wind / Stop Plotting; Run-time error '6': Overflow
-fault mid-grid|1e200 45 0 0  |0:DrawPlotLines 3:LaunchWithoutWind|27 lines to 7695.000, 415.000; black 0,0 513x361; Stop Plotting / Launch With Wind; Run-time error '6': Overflow
-grid 500s|0 0 0 0|0:plot=500x400 0:DrawPlotLines|28 lines to 7500.000, 0.000; black 0,0 500x400; ready
-grid under 500|0 0 0 0|0:plot=33x33 0:DrawPlotLines|1 lines to 495.000, 495.000; black none; ready
-grid over 500|0 0 0 0|0:plot=34x34 0:DrawPlotLines|3 lines to 510.000, 10.000; black 0,0 34x34; ready
-needle 45|0 0 0 0|0:LaunchAngle=45|0 lines to 0.000, 0.000; black none; ready; needles 12,0 13x13, 45 degrees / none
-needle 0|0 0 0 0|0:LaunchAngle=0|0 lines to 0.000, 0.000; black none; ready; needles 12,12 13x1, 0 degrees / none
-needle 90|0 0 0 0|0:LaunchAngle=90|0 lines to 0.000, 0.000; black none; ready; needles 12,0 1x13, 90 degrees / none
-needle no number|0 0 0 0|0:LaunchAngle=abc|0 lines to 0.000, 0.000; black none; ready; needles 12,12 13x1, 0 degrees / none
-needle wind|0 0 0 0|0:WindAngle=180|0 lines to 0.000, 0.000; black none; ready; needles none / 0,12 13x1, 180 degrees
-needle redrawn|0 0 0 0|0:LaunchAngle=0 0:LaunchAngle=90|0 lines to 0.000, 0.000; black none; ready; needles 12,0 1x13, 90 degrees / none
-needle arrow key|0 0 0 0|0:LaunchAngle:=30 0:LaunchAngle:Right|0 lines to 0.000, 0.000; black none; ready; needles 12,5 13x8, 30 degrees / none
-needle no key|0 0 0 0|0:LaunchAngle=45 0:LaunchAngle:=90 0:ClearLaunch|0 lines to 0.000, 0.000; black none; ready; needles 12,0 13x13, 45 degrees / none
-needle fault|0 0 0 0|0:LaunchAngle=45 0:LaunchAngle:=1e400 0:LaunchAngle:End|0 lines to 0.000, 0.000; black none; ready; needles 12,0 13x13, 45 degrees / none; Run-time error '6': Overflow
-needle tab|0 0 0 0|0:LaunchAngle:=30 0:Tab 0:Tab|0 lines to 0.000, 0.000; black none; ready; needles 12,5 13x8, 30 degrees / none
-deep, stopped|20000 45 0 0|0:LaunchWithoutWind 1-500:LaunchWithoutWind 1-500:LaunchWithoutWind 501:LaunchWithoutWind|501 lines to 0.000, 5415.000; black none; ready
-deep, closed|20000 45 0 0|0:LaunchWithoutWind 1-500:LaunchWithoutWind 1-500:LaunchWithoutWind 501:close|501 lines to 0.000, 5415.000; black none; ready; closed
-keys answer reports|0 0 0 0|0:LaunchAngle:=1e400 0:answer:Return 0:Tab 0:Tab 0:answer:Enter 0:LaunchAngle:End 0:answer:Escape 0:LaunchAngle:End 0:answer:Space 0:LaunchAngle:End 0:LaunchAngle:=45 0:LaunchAngle:End|0 lines to 0.000, 0.000; black none; ready; needles 12,0 13x13, 45 degrees / none; Run-time error '6': Overflow; Run-time error '6': Overflow; Run-time error '6': Overflow; Run-time error '6': Overflow
-held key|0 0 0 0|0:LaunchAngle:=1e400000 0:LaunchAngle:Backspace*2|0 lines to 0.000, 0.000; black none; ready; Run-time error '6': Overflow
-held Return|100 45 20 180|0:LaunchWithWind:Return*3|146 lines to 880.305, 5420.619; black 0,344 59x17; ready
-Return on grid|0 0 0 0|0:DrawPlotLines:Return*2|26 lines to 7695.000, 415.000; black 0,0 513x361; ready
-Enter, Space|100 45 0 0|0:ClearLaunch:Enter 0:LaunchWithoutWind:Space|6 lines to 0.000, 5416.226; black none; ready
-needle mid-flight|100 45 0 0|0:LaunchWithoutWind 5:LaunchAngle:Right|146 lines to 1025.305, 5420.619; black 0,344 68x17; ready; needles 12,0 13x13, 45 degrees / none
-)");
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("seen");
+        QFile file(QFINDTESTDATA("scenarios.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (const QString &line : QString(file.readAll()).split('\n')) {
+            const QStringList cells = line.split('|');
+            if (cells.size() == 4 && !line.startsWith('#'))
+                QTest::newRow(cells[0].trimmed().toUtf8())
+                    << cells[1].trimmed() << cells[2].trimmed() << cells[3].trimmed();
+        }
     }
 
     void plot()
