@@ -28,9 +28,6 @@ private slots:
         QTest::newRow("Ctrl+Q mid-flight")
             << fly + "0:LaunchWithoutWind 50:quit" << 0
             << "50 lines to 69296.461, -63763.734; black 0,0 361x361; ready; closed";
-        QTest::newRow("nested flights")
-            << fly + "0:LaunchWithoutWind 20:LaunchWithWind 60:close" << 0 << "";
-        QTest::newRow("nested grid") << "0:DrawPlotLines 3:DrawPlotLines 6:close" << 0 << "";
         QTest::newRow("grid in nested flights")
             << fly + "0:LaunchWithWind 20:LaunchWithoutWind 40:DrawPlotLines 45:close" << 0 << "";
         QTest::newRow("after an error")

@@ -23,14 +23,12 @@ private slots:
               "\t\r\n7|7", "\u0663|0", "1e-400|0", "1e400|Run-time error '6': Overflow"});
         rows("textOfNumber",
              [](auto s) { return QString::fromStdString(textOfNumber(numbers(s)[0])); },
-             {"45|45", "-0|0", "0.1|0.1", "-2.5|-2.5", "0.66666666666666663|0.666666666666667",
-              "999999999999999|999999999999999", "1e15|1E+15",
+             {"-0|0", "0.1|0.1", "0.66666666666666663|0.666666666666667", "1e15|1E+15",
               "1234567890123456|1.23456789012346E+15", "0.0001|0.0001", "1.5e-5|1.5E-05",
-              "-2.5e300|-2.5E+300", "inf|Run-time error '6': Overflow"});
+              "inf|Run-time error '6': Overflow"});
         rows("roundToInt32", [](auto s) { return QString::number(roundToInt32(numbers(s)[0])); },
-             {"0.5|0", "1.5|2", "2.5|2", "-0.5|0", "-1.5|-2", "2147483647.4|2147483647",
-              "-2147483648.5|-2147483648", "2147483647.5|Run-time error '6': Overflow",
-              "nan|Run-time error '6': Overflow"});
+             {"0.5|0", "2.5|2", "-0.5|0", "2147483647.4|2147483647", "-2147483648.5|-2147483648",
+              "2147483647.5|Run-time error '6': Overflow", "nan|Run-time error '6': Overflow"});
         rows("toSingle", [](auto s) { return shortest({toSingle(numbers(s)[0])}); },
              {"0.1|0.10000000149011612", "3.4028235677973362e38|3.4028234663852886e+38",
               "3.5e38|Run-time error '6': Overflow"});
