@@ -11,6 +11,7 @@
 #include "numberconversion.h"
 #include "runtimeerror.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -20,8 +21,7 @@
 template <typename Convert> void expect(const std::string &wanted, bool overflows, Convert convert)
 {
     try {
-        const std::string got = convert();
-        if (overflows || got != wanted)
+        if (convert() != wanted || overflows)
             std::abort();
     } catch (const runtime::RuntimeError &error) {
         if (!overflows || error.number() != 6)
@@ -34,16 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     static const std::regex number(R"(^[ \t\r\n]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
     const std::string bytes(data, data + size);
     std::smatch match;
-    const double read =
-        std::regex_search(bytes, match, number) ? std::strtod(match.str().c_str(), nullptr) : 0;
-    const auto exact = [](double value) {
-        return std::string(reinterpret_cast<char *>(&value), 8);
-    };
+    double read = 0, value = 0;
+    if (std::regex_search(bytes, match, number))
+        read = std::strtod(match.str().c_str(), nullptr);
+    const auto exact = [](double d) { return std::to_string(std::bit_cast<std::uint64_t>(d)); };
     // A byte a code unit: ASCII, and Latin-1 whose digits are not ASCII ones.
     expect(exact(read), std::isinf(read),
            [&] { return exact(runtime::valueOfText(std::u16string(data, data + size))); });
 
-    double value = 0;
     std::memcpy(&value, data, std::min(size, sizeof value));
     char written[32] = "0";
     if (value != 0)

@@ -10,6 +10,7 @@
 #include "errorhandling.h"
 #include "frmmain.h"
 #include "picturebox.h"
+#include "pixels.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -17,17 +18,6 @@
 #include <QTimer>
 #include <QWindow>
 #include <map>
-
-// The bounding rectangle of the pixels that match.
-inline QRect pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &match)
-{
-    QRect found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (match(image.pixel(x, y)))
-                found |= QRect(x, y, 1, 1);
-    return found;
-}
 
 inline QString rect(const QRect &r)
 {

@@ -4,6 +4,7 @@
 #include "errorhandling.h"
 #include "outcomes.h"
 #include "picturebox.h"
+#include "pixels.h"
 
 using namespace runtime;
 
@@ -16,19 +17,15 @@ class TestControls : public QObject
     QWidget window;
     PictureBox *box = new PictureBox(&window);
     // The logical pixels of the box as painted that are not in the background
-    // colour, when they are all black and fill a rectangle of device pixels.
+    // colour, or "blurred" when any of them is not black.
     QString pixels() const
     {
-        const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QRect drawn;
-        int black = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) != image.pixel(image.width() - 1, image.height() - 1))
-                    drawn |= QRect(x, y, 1, 1), black += image.pixel(x, y) == qRgb(0, 0, 0);
-        const double r = box->devicePixelRatioF();
-        if (black != drawn.width() * drawn.height())
+        const QImage image = box->grab().toImage();
+        const QRgb back = image.pixel(image.width() - 1, image.height() - 1);
+        if (!pixelsWhere(image, [&](QRgb p) { return p != back && qGray(p) != 0; }).isEmpty())
             return "blurred";
+        const QRectF drawn = pixelsWhere(image, [&](QRgb p) { return p != back; });
+        const double r = box->devicePixelRatioF();
         return drawn.isEmpty() ? "none"
                                : shortest({drawn.x() / r, drawn.y() / r, drawn.width() / r,
                                            drawn.height() / r});
