@@ -22,24 +22,26 @@ private slots:
         const QString fly = "0:LaunchVelocity:=20000 0:LaunchAngle:=45 ";
         for (const int signal : {SIGTERM, SIGINT, SIGHUP})
             QTest::addRow("signal %d", signal) << "" << signal << "";
-        QTest::newRow("mid-flight")
-            << fly + "0:LaunchWithoutWind 50:close" << 0
-            << "50 lines to 69296.461, -63763.734; black 0,0 361x361; ready; closed";
-        QTest::newRow("Ctrl+Q mid-flight")
-            << fly + "0:LaunchWithoutWind 50:quit" << 0
-            << "50 lines to 69296.461, -63763.734; black 0,0 361x361; ready; closed";
+        QTest::newRow("mid-flight") << fly + "0:LaunchWithoutWind 50:close" << 0
+                                    << "50 lines to 69296.461, -63763.734; black 0,0 361x361; "
+                                       "ready; fields 20000 45 0 0; closed";
+        QTest::newRow("Ctrl+Q mid-flight") << fly + "0:LaunchWithoutWind 50:quit" << 0
+                                           << "50 lines to 69296.461, -63763.734; black 0,0 "
+                                              "361x361; ready; fields 20000 45 0 0; closed";
         QTest::newRow("grid in nested flights")
             << fly + "0:LaunchWithWind 20:LaunchWithoutWind 40:DrawPlotLines 45:close" << 0 << "";
         QTest::newRow("after an error")
             << "0:LaunchVelocity:=1e400 0:answer:Return 0:LaunchWithoutWind 0:close" << 0
-            << "Stop Plotting / Launch With Wind; Run-time error '6': Overflow; closed";
+            << "Stop Plotting / Launch With Wind; fields 1e400 0 0 0; Run-time error '6': "
+               "Overflow; "
+               "closed";
         // Grids nested until the stack runs short, then a flight, then closing.
         QTest::newRow("out of stack")
             << "0:DrawPlotLines 1-99999:DrawPlotLines 0:LaunchVelocity:=10 0:LaunchAngle:=45 "
                "0:LaunchWithoutWind 0:close"
             << 1024
-            << "lines to 11.314, 5416.239; black 0,0 513x361; ready; Run-time error '28': Out of "
-               "stack space; closed";
+            << "lines to 11.314, 5416.239; black 0,0 513x361; ready; fields 10 45 0 0; Run-time "
+               "error '28': Out of stack space; closed";
     }
 
     void closes()

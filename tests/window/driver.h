@@ -27,6 +27,8 @@ inline QString rect(const QRect &r)
 }
 
 const QRgb black = qRgb(0, 0, 0), red = qRgb(255, 0, 0);
+// The fields, in the order seen() shows them.
+const QStringList fields{"LaunchVelocity", "LaunchAngle", "WindVelocity", "WindAngle"};
 
 class Driver
 {
@@ -99,9 +101,9 @@ public:
     }
 
     // What a person sees: how many lines the plot was given and where the last
-    // one ends, where it shows black, the launch buttons' captions, each
-    // needle and its tooltip when there is one, the reports, and whether the
-    // window has closed.
+    // one ends, where it shows black, the launch buttons' captions, the fields,
+    // each needle and its tooltip when there is one, the reports, and whether
+    // the window has closed.
     QString seen() const
     {
         const QPointF end = lines.isEmpty() ? QPointF() : lines.last().p2();
@@ -113,7 +115,9 @@ public:
                                 .arg(lines.size())
                                 .arg(end.x(), 0, 'f', 3)
                                 .arg(end.y(), 0, 'f', 3),
-                            "black " + rect(pixelsOf("picGraph", black)), buttons};
+                            "black " + rect(pixelsOf("picGraph", black)), buttons, "fields"};
+        for (const QString &field : fields)
+            outcome.last() += ' ' + find<QLineEdit>("txt" + field)->text();
         QStringList needles;
         for (const char *box : {"picLaunchAngle", "picWindAngle"}) {
             const QString tip = find(box)->toolTip();
