@@ -68,17 +68,17 @@ public:
         return window.findChild<Control *>(name);
     }
 
-    // Steps "n:what", each done once the plot has n lines ("n-m:what" once
-    // at each count from n to m): those at 0 at once and in turn, the others
-    // queued, so they arrive at the next round of events of the routine
-    // drawing, until an error is reported. What is done:
+    // Steps "n:what", each done at the next round of events once the plot
+    // has n lines ("n-m:what" once at each count from n to m), so that it
+    // arrives in the middle of the routine drawing: those at 0 in turn, before
+    // anything is drawn. None is done once an error has been reported. What:
     //   Name         a click on button cmdName
     //   field=text   the field's text replaced by typing: Ctrl+A, then each key
     //   field:=text  the field's text replaced without a key (as by pasting)
-    //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...), or
-    //                on button cmdName (Name:Return); Key*n: held for n repeats
+    //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...),
+    //                or on button cmdName (Name:Return, Name:Ctrl+Q);
+    //                Key*n: held for n repeats
     //   answer:Key   the next error report shown in its real box, answered by the key
-    //   quit         Ctrl+Q pressed in the window
     //   what&what    both at once: the second queued before the first is done
     //   Tab          Tab pressed and released where the focus is
     //   plot=WxH     the plot resized to W by H pixels
@@ -144,40 +144,22 @@ public:
     QStringList errors;
 
 private:
-    static void post(QObject *target, QEvent *event) { QCoreApplication::postEvent(target, event); }
-
-    static void postKey(QWidget *field, int key, Qt::KeyboardModifiers modifiers = {},
-                        const QString &text = {}, int repeats = 0)
-    {
-        for (int i = 0; i <= repeats; ++i) { // a held key repeats as pairs marked so
-            post(field, new QKeyEvent(QEvent::KeyPress, key, modifiers, text, i > 0));
-            post(field, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text, i < repeats));
-        }
-    }
-
-    static void postClick(QWidget *button)
-    {
-        const QPointF at = QRectF(button->rect()).center(), global = button->mapToGlobal(at);
-        post(button, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                                     Qt::LeftButton, {}));
-        post(button,
-             new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, {}, {}));
-    }
-
+    // Each action at the next round of events, where a person's input arrives.
     void act(const QString &what)
     {
-        if (what.contains('&')) {
-            for (const QString &each : what.split('&'))
-                act(each);
-            return;
-        }
-        auto *field = find<QLineEdit>("txt" + what.section(QRegularExpression("[=:]"), 0, 0));
+        for (const QString &each : what.split('&'))
+            QMetaObject::invokeMethod(
+                &window, [this, each] { perform(each); }, Qt::QueuedConnection);
+    }
+
+    void perform(const QString &what)
+    {
+        const QString name = what.section(QRegularExpression("[=:]"), 0, 0);
+        QWidget *target = find("txt" + name) ? find("txt" + name) : find("cmd" + name);
+        const QStringList held = what.section(':', 1).split('*');
+        const QKeyCombination key = QKeySequence::fromString(held[0])[0];
         if (what == "close") {
-            post(window.windowHandle(), new QCloseEvent);
-        } else if (what == "quit") { // as a shortcut, through the window
-            QTimer::singleShot(0, [this] {
-                QTest::keyClick(window.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
-            });
+            window.windowHandle()->close();
         } else if (what == "Tab") { // the release goes where the press moved the focus
             QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
@@ -186,20 +168,24 @@ private:
                 ->resize(what.section('=', 1).section('x', 0, 0).toInt(),
                          what.section('x', 1).toInt());
         } else if (what.contains(":=")) {
-            field->setText(what.section(":=", 1));
+            static_cast<QLineEdit *>(target)->setText(what.section(":=", 1));
         } else if (what.contains('=')) {
-            postKey(field, Qt::Key_A, Qt::ControlModifier);
-            for (const QChar c : what.section('=', 1))
-                postKey(field, c.unicode(), {}, c);
-        } else if (what.startsWith("answer:")) {
-            answer = QKeySequence::fromString(what.section(':', 1))[0].toCombined();
+            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(target, what.section('=', 1));
+        } else if (name == "answer") {
+            answer = key.toCombined();
+        } else if (held.size() > 1) { // a held key repeats as pairs marked so
+            for (int i = 0, repeats = held[1].toInt(); i <= repeats; ++i) {
+                QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), {}, i > 0);
+                QKeyEvent release(QEvent::KeyRelease, key.key(), key.keyboardModifiers(), {},
+                                  i < repeats);
+                QCoreApplication::sendEvent(target, &press);
+                QCoreApplication::sendEvent(target, &release);
+            }
         } else if (what.contains(':')) {
-            const QStringList held = what.section(':', 1).split('*');
-            const QKeyCombination key = QKeySequence::fromString(held[0])[0];
-            postKey(field ? field : find("cmd" + what.section(':', 0, 0)), key.key(),
-                    key.keyboardModifiers(), {}, held.value(1).toInt());
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
         } else {
-            postClick(find("cmd" + what));
+            QTest::mouseClick(target, Qt::LeftButton);
         }
     }
 
