@@ -15,21 +15,20 @@ private slots:
     {
         outcomeColumns();
         const auto f = [](auto formula) {
-            return [formula](auto arguments) { return shortest({formula(numbers(arguments))}); };
+            return [formula](auto arguments) { return written({formula(numbers(arguments))}); };
         };
         rows("DegreesToRadians", f([](auto a) { return DegreesToRadians(a[0]); }),
-             {"180|~3.14159265358979", "nan|Run-time error '6': Overflow"});
+             {"180|3.1415926535898", "nan|Run-time error '6': Overflow"});
         rows("HorizontalVelocity", f([](auto a) { return HorizontalVelocity(a[0], a[1]); }),
-             {"-7.5 0|-7.5", "1 90|6.123233995736766e-17", "10 180|~-10",
-              "10 405|~7.0710678118654755"});
+             {"-7.5 0|-7.5", "1 90|6.1232339957368e-17", "10 180|-10", "10 405|7.0710678118655"});
         rows("VerticalVelocity", f([](auto a) { return VerticalVelocity(a[0], a[1]); }),
-             {"20 90|20", "10 -90|~-10", "-10 45|~-7.0710678118654755"});
+             {"20 90|20", "10 -90|-10", "-10 45|-7.0710678118655"});
         rows("HorizontalDistance", f([](auto a) { return HorizontalDistance(a[0], a[1], a[2]); }),
-             {"0 123 7|0", "100 45 14.5|~1025.304832720494",
+             {"0 123 7|0", "100 45 14.5|1025.3048327205",
               "1e308 0 10|Run-time error '6': Overflow"});
         rows("VerticalDistance", f([](auto a) { return VerticalDistance(a[0], a[1], a[2], a[3]); }),
-             {"-50 300 9.80665 0|0", "0 -37 9.80665 10|~-490.3325", "20 30 0 2.5|~25",
-              "100 45 9.80665 14.5|~-5.619248529506194",
+             {"-50 300 9.80665 0|0", "0 -37 9.80665 10|-490.3325", "20 30 0 2.5|25",
+              "100 45 9.80665 14.5|-5.6192485295062",
               "1 45 9.80665 1e200|Run-time error '6': Overflow"});
     }
 

@@ -26,9 +26,9 @@ class TestControls : public QObject
             return "blurred";
         const QRectF drawn = pixelsWhere(image, [&](QRgb p) { return p != back; });
         const double r = box->devicePixelRatioF();
-        return drawn.isEmpty() ? "none"
-                               : shortest({drawn.x() / r, drawn.y() / r, drawn.width() / r,
-                                           drawn.height() / r});
+        return drawn.isEmpty()
+                   ? "none"
+                   : written({drawn.x() / r, drawn.y() / r, drawn.width() / r, drawn.height() / r});
     }
 
 private slots:
