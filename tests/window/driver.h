@@ -134,9 +134,8 @@ public:
     // Where a box shows a colour, in logical pixels.
     QRect pixelsOf(const char *box, QRgb colour) const
     {
-        return pixelsWhere(find(box)->grab().toImage(), [colour](QRgb pixel) {
-            return (pixel & 0xFFFFFF) == (colour & 0xFFFFFF);
-        });
+        return pixelsWhere(find(box)->grab().toImage(),
+                           [=](QRgb pixel) { return pixel == colour; });
     }
 
     frmMain window;
@@ -164,9 +163,8 @@ private:
             QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
         } else if (what.startsWith("plot=")) {
-            find("picGraph")
-                ->resize(what.section('=', 1).section('x', 0, 0).toInt(),
-                         what.section('x', 1).toInt());
+            const QStringList size = what.mid(5).split('x');
+            find("picGraph")->resize(size[0].toInt(), size[1].toInt());
         } else if (what.contains(":=")) {
             static_cast<QLineEdit *>(target)->setText(what.section(":=", 1));
         } else if (what.contains('=')) {
