@@ -16,6 +16,8 @@
 class BareCanvas : public QWidget
 {
 public:
+    using EachSegment = std::function<void(const QLineF &)>;
+
     explicit BareCanvas(QSize size) : image_(size, QImage::Format_RGB32)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -24,8 +26,7 @@ public:
     }
 
     // Metres to pixels as on the window's plot: a metre a twip, 15 twips a pixel.
-    void fly(double velocity, double degrees,
-             const std::function<void(const QLineF &)> &eachSegment)
+    void fly(double velocity, double degrees, const EachSegment &eachSegment)
     {
         const double angle = degrees * std::numbers::pi / 180;
         QPointF previous(0, height());
@@ -35,9 +36,7 @@ public:
             const QPointF next(velocity * std::cos(angle) * t / 15, height() - y / 15);
             if (eachSegment)
                 eachSegment(QLineF(previous, next));
-            QPainter painter(&image_);
-            painter.drawLine(previous, next);
-            painter.end();
+            QPainter(&image_).drawLine(previous, next);
             update(QRectF(previous, next).normalized().toAlignedRect().adjusted(-1, -1, 1, 1));
             previous = next;
             previousHeight = y;

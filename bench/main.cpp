@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Trevane developers
 // SPDX-License-Identifier: MIT
 
-// The real window, driven as a person would, against a bare Qt loop (Google
+// The real window, driven as a person would, beside a bare Qt loop (Google
 // Benchmark's options); or with "--host", the process whose start-up and
 // idling are timed.
 
@@ -17,34 +17,20 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <ctime>
-#include <functional>
 #include <unistd.h>
 #include <valgrind/callgrind.h>
 
 using benchmark::Counter;
 using benchmark::State;
+using Seconds = std::chrono::duration<double>;
 
 namespace {
 
-enum Kind { Bare, WithoutWind, WithWind };
-constexpr double angle = 45;
-constexpr double velocity = 100;
-constexpr double longVelocity = 20000;  // about 28,800 segments
-constexpr double visibleVelocity = 300; // at 70°, about 576 segments, all on the plot
-
 QWidget *window = nullptr;    // the program's window
 BareCanvas *canvas = nullptr; // the bare loop, beside it
-using EachSegment = std::function<void(const QLineF &)>;
-double aimedVelocity = 0;
-double aimedAngle = 0;
-
-double secondsBetween(Clock::time_point from, Clock::time_point to)
-{
-    return std::chrono::duration<double>(to - from).count();
-}
+const char *const still = "cmdLaunchWithoutWind", *const wind = "cmdLaunchWithWind";
 
 double residentKiB()
 {
@@ -71,82 +57,58 @@ void click(const char *button)
     QTest::mouseClick(window->findChild<QAbstractButton *>(QLatin1String(button)), Qt::LeftButton);
 }
 
-void aim(double launchVelocity, double launchAngle)
+void aim(double velocity, double angle)
 {
-    enter("txtLaunchVelocity", QString::number(launchVelocity));
-    enter("txtLaunchAngle", QString::number(launchAngle));
-    aimedVelocity = launchVelocity;
-    aimedAngle = launchAngle;
+    enter("txtLaunchVelocity", QString::number(velocity));
+    enter("txtLaunchAngle", QString::number(angle));
 }
 
-// A flight; the window's is clicked on its button.
-void fly(Kind kind, const EachSegment &eachSegment = {})
+// A flight, clicked on the window's launch button given.
+void launch(const char *button, const BareCanvas::EachSegment &eachSegment = {})
 {
-    if (kind == Bare)
-        return canvas->fly(aimedVelocity, aimedAngle, eachSegment);
-    QMetaObject::Connection noting;
-    if (eachSegment)
-        noting = QObject::connect(static_cast<runtime::PictureBox *>(control("picGraph")),
-                                  &runtime::PictureBox::lineDrawn, eachSegment);
-    click(kind == WithWind ? "cmdLaunchWithWind" : "cmdLaunchWithoutWind");
+    auto *plot = static_cast<runtime::PictureBox *>(control("picGraph"));
+    const QMetaObject::Connection noting =
+        eachSegment ? QObject::connect(plot, &runtime::PictureBox::lineDrawn, eachSegment)
+                    : QMetaObject::Connection();
+    click(button);
     QObject::disconnect(noting);
 }
 
-std::size_t segments(Kind kind)
+// A flight at 45°, timed (and under callgrind counted) from its first segment
+// to its last, since the click that starts it is no segment's work; a segment
+// of its last tenth against one of its first; the resident memory it gains.
+void flight(State &state, const char *button, double velocity, const char *name)
 {
-    std::size_t drawn = 0;
-    fly(kind, [&](const QLineF &) { ++drawn; });
-    return drawn;
-}
-
-// Timed from a flight's first segment to its last: the click that starts it
-// is no segment's work. Under callgrind, counted over the same span.
-void flight(State &state, Kind kind, const char *name)
-{
-    aim(velocity, angle);
-    const std::size_t count = segments(kind);
+    aim(velocity, 45);
+    const auto fly = [&](const BareCanvas::EachSegment &eachSegment) {
+        button ? launch(button, eachSegment) : canvas->fly(velocity, 45, eachSegment);
+    };
+    std::vector<Clock::time_point> at; // its memory is touched before any is measured
+    fly([&](const QLineF &) { at.push_back(Clock::now()); });
+    const std::size_t count = at.size(), tenth = count / 10;
+    double tenths = 0, growth = 0;
     CALLGRIND_ZERO_STATS;
-    for (auto _ : state) {
-        std::size_t drawn = 0;
-        Clock::time_point first;
-        fly(kind, [&](const QLineF &) {
-            if (++drawn == 1 || drawn == count)
-                CALLGRIND_TOGGLE_COLLECT;
-            if (drawn == 1)
-                first = Clock::now();
-            if (drawn == count)
-                state.SetIterationTime(secondsBetween(first, Clock::now()));
-        });
-    }
-    CALLGRIND_DUMP_STATS_AT(name);
-    state.counters["segments"] = double(count - 1);
-}
-
-// Whether a segment late in a long flight costs what an early one did, and
-// whether memory grows with the flight.
-void longFlight(State &state, Kind kind)
-{
-    aim(longVelocity, angle);
-    fly(kind);
-    std::vector<Clock::time_point> at(40000); // touched before memory is measured
-    double first = 0, last = 0, growth = 0;
     for (auto _ : state) {
         const double before = residentKiB();
         at.clear();
-        fly(kind, [&](const QLineF &) { at.push_back(Clock::now()); });
+        fly([&](const QLineF &) {
+            if (at.empty() || at.size() == count - 1)
+                CALLGRIND_TOGGLE_COLLECT;
+            at.push_back(Clock::now());
+        });
         growth += residentKiB() - before;
-        const std::size_t tenth = at.size() / 10;
-        first += secondsBetween(at[0], at[tenth]) * 1e6 / double(tenth);
-        last += secondsBetween(at.end()[-1 - tenth], at.back()) * 1e6 / double(tenth);
+        state.SetIterationTime(Seconds(at.back() - at.front()).count());
+        tenths += Seconds(at.back() - at.end()[-1 - tenth]) / Seconds(at[tenth] - at.front());
     }
-    state.counters["first_tenth_us"] = Counter(first, Counter::kAvgIterations);
-    state.counters["last_tenth_us"] = Counter(last, Counter::kAvgIterations);
+    CALLGRIND_DUMP_STATS_AT(name);
+    state.counters["segments"] = double(count - 1);
+    state.counters["tenths"] = Counter(tenths, Counter::kAvgIterations);
     state.counters["rss_growth_kib"] = Counter(growth, Counter::kAvgIterations);
 }
 
 // Acts from inside the event loop, where a person's input arrives, and runs
 // the loop until the part of the widget that the act arms is on screen: the
-// seconds from the moment the act notes.
+// time from the moment the act notes.
 template <typename Act> void timeToScreen(State &state, QWidget *widget, Act act)
 {
     QTest::qWait(20);
@@ -154,40 +116,38 @@ template <typename Act> void timeToScreen(State &state, QWidget *widget, Act act
     Clock::time_point from;
     QTimer::singleShot(0, [&] { act(watch, from); });
     if (const auto shown = watch.run())
-        state.SetIterationTime(secondsBetween(from, *shown));
+        state.SetIterationTime(Seconds(*shown - from).count());
     else
         state.SkipWithError("never on screen");
 }
 
-// A click until the last segment of a flight on the plot is on screen, or
-// with clear, until the white that "Clear Plot" puts over it is.
+// A click until the last segment of a flight (300 m/s at 70°, 576 segments,
+// all on the plot) is on screen, or with clear, until the white that "Clear
+// Plot" puts over it is.
 void clickToScreen(State &state, bool clear)
 {
-    aim(visibleVelocity, 70);
+    aim(300, 70);
     QWidget *plot = control("picGraph");
-    QRect last;
-    const auto note = [&](const QLineF &twips) {
-        const QRectF pixels(twips.p1() / runtime::twipsPerPixel,
-                            twips.p2() / runtime::twipsPerPixel);
-        if (const QRect on = pixels.normalized().toAlignedRect() & plot->rect(); !on.isEmpty())
-            last = on;
-    };
+    QLineF last; // twips
+    const auto note = [&](const QLineF &twips) { last = twips; };
     for (auto _ : state) {
-        clear ? fly(WithoutWind, note) : click("cmdClearPlot");
+        clear ? launch(still, note) : click("cmdClearPlot");
         timeToScreen(state, plot, [&](ScreenWatch &watch, Clock::time_point &clicked) {
             clicked = Clock::now();
-            clear ? click("cmdClearPlot") : fly(WithoutWind, note);
-            watch.arm(last);
+            clear ? click("cmdClearPlot") : launch(still, note);
+            const QLineF pixels(last.p1() / runtime::twipsPerPixel,
+                                last.p2() / runtime::twipsPerPixel);
+            watch.arm(QRectF(pixels.p1(), pixels.p2()).normalized().toAlignedRect() & plot->rect());
         });
     }
-    if (ScreenWatch::fromScreen(plot, plot->rect()) != ScreenWatch::asDrawn(plot, plot->rect()))
+    if (!ScreenWatch::onScreen(plot, plot->rect()))
         state.SkipWithError("the plot is not all on screen");
 }
 
 // A key released in the wind angle field while a long flight is running.
 void needleToScreen(State &state)
 {
-    aim(longVelocity, angle);
+    aim(20000, 45);
     QWidget *needle = control("picWindAngle");
     for (int turn = 0; auto _ : state) {
         const QString typed = QString::number(45 * (++turn % 7 + 1));
@@ -199,43 +159,35 @@ void needleToScreen(State &state)
                 QTest::keyRelease(control("txtWindAngle"), typed.back().toLatin1());
                 watch.arm(needle->rect());
             });
-            fly(WithoutWind);
+            launch(still);
         });
     }
     enter("txtWindAngle", QStringLiteral("180"));
 }
 
-// From starting a host to its window on screen, and with idle, the CPU it
-// uses idling after a flight.
+// From starting a host to its window on screen and its resident memory
+// then, or with idle, the CPU it uses idling after a flight.
 void host(State &state, const char *kind, bool idle)
 {
-    double resident = 0, cpu = 0;
+    double reported = 0;
     for (auto _ : state) {
         QProcess host;
         const Clock::time_point started = Clock::now();
         host.start(QCoreApplication::applicationFilePath(), {"--host", kind, idle ? "--idle" : ""});
-        const auto reported = [&] {
-            while (!host.canReadLine() && host.waitForReadyRead(10000)) {
-            }
-            return host.readLine().trimmed().split(' ').value(1).toDouble();
-        };
-        const double shown = reported();
-        if (shown == 0)
-            state.SkipWithError("the host did not show its window");
-        resident += shown;
-        state.SetIterationTime(secondsBetween(started, Clock::now()));
-        cpu += idle ? reported() : 0;
-        host.kill();
+        while (!host.canReadLine() && host.waitForReadyRead(10000)) {
+        }
+        state.SetIterationTime(Seconds(Clock::now() - started).count());
+        if (!host.canReadLine())
+            state.SkipWithError("the host did not report");
+        reported += host.readLine().toDouble();
         host.waitForFinished();
     }
-    state.counters[idle ? "cpu_ms" : "rss_kib"] =
-        Counter(idle ? cpu : resident, Counter::kAvgIterations);
+    state.counters[idle ? "cpu_ms" : "rss_kib"] = Counter(reported, Counter::kAvgIterations);
 }
 
-// The program's window, or an empty one of its size, set up as the program
-// sets it up. Prints "shown <resident KiB>" once it is on screen; then with
-// "--idle", flies a flight (the empty one does not), idles three seconds and
-// prints "idle <CPU ms>".
+// The program's window, or an empty one of its size, set up alike. Prints its
+// resident KiB once it is on screen, or with "--idle", flies a flight (the
+// empty one does not), idles three seconds and prints the CPU ms used.
 int runHost(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -244,35 +196,34 @@ int runHost(int argc, char *argv[])
     const std::unique_ptr<QWidget> shown(empty ? new QWidget : new frmMain);
     window = shown.get();
     window->setFixedSize(runtime::pixelsFromTwips(7935), runtime::pixelsFromTwips(7335));
-    {
-        ScreenWatch watch(window);
-        watch.arm(window->rect());
-        window->show();
-        if (!watch.run())
-            return 1;
+    ScreenWatch watch(window);
+    watch.arm(window->rect());
+    window->show();
+    if (!watch.run())
+        return 1;
+    if (!QCoreApplication::arguments().contains(QStringLiteral("--idle"))) {
+        std::printf("%.0f\n", residentKiB());
+        std::fflush(stdout);
+        return 0;
     }
-    std::printf("shown %.0f\n", residentKiB());
-    std::fflush(stdout);
-    if (!QCoreApplication::arguments().contains(QStringLiteral("--idle")))
-        return QApplication::exec();
     if (!empty) {
-        aim(visibleVelocity, 70);
-        click("cmdLaunchWithoutWind");
+        aim(300, 70);
+        click(still);
     }
     const std::clock_t before = std::clock();
     QTimer::singleShot(3000, &app, &QCoreApplication::quit);
     QApplication::exec();
-    std::printf("idle %.3f\n", double(std::clock() - before) * 1000 / CLOCKS_PER_SEC);
+    std::printf("%.3f\n", double(std::clock() - before) * 1000 / CLOCKS_PER_SEC);
     return 0;
 }
 
 } // namespace
 
-BENCHMARK_CAPTURE(flight, bare, Bare, "flight/bare")->Iterations(30)->UseManualTime();
-BENCHMARK_CAPTURE(flight, still, WithoutWind, "flight/still")->Iterations(30)->UseManualTime();
-BENCHMARK_CAPTURE(flight, wind, WithWind, "flight/wind")->Iterations(30)->UseManualTime();
-BENCHMARK_CAPTURE(longFlight, bare, Bare)->Iterations(3);
-BENCHMARK_CAPTURE(longFlight, still, WithoutWind)->Iterations(3);
+BENCHMARK_CAPTURE(flight, bare, nullptr, 100, "flight/bare")->Iterations(30)->UseManualTime();
+BENCHMARK_CAPTURE(flight, still, still, 100, "flight/still")->Iterations(30)->UseManualTime();
+BENCHMARK_CAPTURE(flight, wind, wind, 100, "flight/wind")->Iterations(30)->UseManualTime();
+BENCHMARK_CAPTURE(flight, long_bare, nullptr, 20000, "flight/long_bare")->Iterations(3);
+BENCHMARK_CAPTURE(flight, long_still, still, 20000, "flight/long_still")->Iterations(3);
 BENCHMARK_CAPTURE(clickToScreen, flight, false)->Iterations(1)->Repetitions(25)->UseManualTime();
 BENCHMARK_CAPTURE(clickToScreen, clear, true)->Iterations(1)->Repetitions(25)->UseManualTime();
 BENCHMARK(needleToScreen)->Iterations(1)->Repetitions(25)->UseManualTime();

@@ -34,22 +34,20 @@ public:
         return shown_;
     }
 
-    static QImage fromScreen(const QWidget *widget, const QRect &part)
+    // When the part was read back from the screen, if it was as drawn.
+    static std::optional<Clock::time_point> onScreen(QWidget *widget, const QRect &part)
     {
         const QPoint at = widget->mapTo(widget->window(), part.topLeft());
-        return widget->screen()
-            ->grabWindow(widget->window()->winId(), at.x(), at.y(), part.width(), part.height())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-    }
-    static QImage asDrawn(QWidget *widget, const QRect &part)
-    {
-        return widget->grab(part).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage screen = rgb(widget->screen()->grabWindow(
+            widget->window()->winId(), at.x(), at.y(), part.width(), part.height()));
+        const Clock::time_point read = Clock::now();
+        return screen == rgb(widget->grab(part)) ? std::optional(read) : std::nullopt;
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // Rendering the part for the comparison paints the widget too.
         if (event->type() == QEvent::Paint && !rendering_ && !shown_ &&
             static_cast<QPaintEvent *>(event)->region().intersects(part_))
             QMetaObject::invokeMethod(this, &ScreenWatch::check, Qt::QueuedConnection);
@@ -57,17 +55,16 @@ protected:
     }
 
 private:
+    static QImage rgb(const QPixmap &pixmap)
+    {
+        return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    }
     void check()
     {
-        const QImage screen = fromScreen(widget_, part_);
-        const Clock::time_point read = Clock::now();
-        rendering_ = true; // rendering the part paints the widget
-        const bool same = screen == asDrawn(widget_, part_);
-        rendering_ = false;
-        if (same && !shown_) {
-            shown_ = read;
+        rendering_ = true;
+        if (!shown_ && (shown_ = onScreen(widget_, part_)))
             loop_.quit();
-        }
+        rendering_ = false;
     }
 
     QWidget *widget_;

@@ -16,7 +16,7 @@ namespace runtime {
 // A box that keeps what is drawn on it. The drawing lives in a raster held at
 // the screen's device pixel ratio, so it stays crisp at any scale. Every line
 // is in the drawing at once; the screen catches up within a display frame,
-// repainting only the rectangles the lines of that frame touched.
+// repainting only the rectangle that bounds the lines of that frame.
 // Coordinates are twips from the inner top-left corner, y downward. The box
 // has no border, so its inner and outer sizes are the same.
 //

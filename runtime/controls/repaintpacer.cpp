@@ -7,17 +7,11 @@
 #include <QScreen>
 #include <QWidget>
 #include <chrono>
+#include <utility>
 
 namespace runtime {
 
 namespace {
-
-constexpr int mostOwedRectangles = 32;
-
-qint64 area(const QRect &rect)
-{
-    return qint64(rect.width()) * rect.height();
-}
 
 // Half a frame of the widget's screen, and never more than half one of a
 // 60 Hz screen: a repaint owed is then on screen within the frame even when
@@ -47,7 +41,7 @@ void RepaintPacer::owe(const QRect &dirty)
 {
     if (dirty.isEmpty())
         return;
-    gather(dirty);
+    owed_ |= dirty;
     if (timer_.isActive())
         return;
     const std::chrono::milliseconds interval = repaintInterval(widget_);
@@ -65,36 +59,17 @@ void RepaintPacer::owe(const QRect &dirty)
                                        [this] { repaint(); });
 }
 
-// Neighbouring segments join into one rectangle while it stays mostly made
-// of what changed; a chain of such rectangles follows a curve closely. A
-// region would follow it exactly, at a cost per line far above the line's.
-void RepaintPacer::gather(const QRect &dirty)
-{
-    if (!owed_.isEmpty()) {
-        Owed &last = owed_.last();
-        const QRect joined = last.rect | dirty;
-        const qint64 changed = last.changedArea + area(dirty);
-        if (area(joined) <= 2 * changed || owed_.size() == mostOwedRectangles) {
-            last = {joined, changed};
-            return;
-        }
-    }
-    owed_.append({dirty, area(dirty)});
-}
-
 void RepaintPacer::repaint()
 {
     stopWatching();
-    for (const Owed &owed : owed_)
-        widget_->update(owed.rect);
-    owed_.clear();
+    widget_->update(std::exchange(owed_, QRect()));
     sinceRepaint_.start();
 }
 
 void RepaintPacer::clear()
 {
     stopWatching();
-    owed_.clear();
+    owed_ = QRect();
     sinceRepaint_.start();
 }
 

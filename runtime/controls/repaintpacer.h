@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QRect>
 #include <QTimer>
-#include <QVarLengthArray>
 
 class QWidget;
 
@@ -30,17 +29,13 @@ public:
     void clear();
 
 private:
-    struct Owed
-    {
-        QRect rect;
-        qint64 changedArea; // of the rectangles gathered into it
-    };
     void repaint();
     void stopWatching();
-    void gather(const QRect &dirty);
 
     QWidget *widget_;
-    QVarLengthArray<Owed, 32> owed_;
+    // One rectangle: the screen takes it in one piece, where a region of
+    // many small ones costs a request and a copy for each.
+    QRect owed_;
     QTimer timer_;
     QMetaObject::Connection beforeWait_;
     QElapsedTimer sinceRepaint_;
