@@ -19,15 +19,14 @@ private slots:
         };
         rows("DegreesToRadians", f([](auto a) { return DegreesToRadians(a[0]); }),
              {"180|3.1415926535898", "nan|Run-time error '6': Overflow"});
-        rows("HorizontalVelocity", f([](auto a) { return HorizontalVelocity(a[0], a[1]); }),
-             {"-7.5 0|-7.5", "1 90|6.1232339957368e-17", "10 180|-10", "10 405|7.0710678118655"});
-        rows("VerticalVelocity", f([](auto a) { return VerticalVelocity(a[0], a[1]); }),
-             {"20 90|20", "10 -90|-10", "-10 45|-7.0710678118655"});
+        // The velocity's components through the distances they cover in a second.
         rows("HorizontalDistance", f([](auto a) { return HorizontalDistance(a[0], a[1], a[2]); }),
-             {"0 123 7|0", "100 45 14.5|1025.3048327205",
+             {"-7.5 0 1|-7.5", "1 90 1|6.1232339957368e-17", "10 180 1|-10",
+              "10 405 1|7.0710678118655", "0 123 7|0", "100 45 14.5|1025.3048327205",
               "1e308 0 10|Run-time error '6': Overflow"});
         rows("VerticalDistance", f([](auto a) { return VerticalDistance(a[0], a[1], a[2], a[3]); }),
-             {"-50 300 9.80665 0|0", "0 -37 9.80665 10|-490.3325", "20 30 0 2.5|25",
+             {"20 90 0 1|20", "10 -90 0 1|-10", "-10 45 0 1|-7.0710678118655",
+              "-50 300 9.80665 0|0", "0 -37 9.80665 10|-490.3325", "20 30 0 2.5|25",
               "100 45 9.80665 14.5|-5.6192485295062",
               "1 45 9.80665 1e200|Run-time error '6': Overflow"});
     }
