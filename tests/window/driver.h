@@ -26,7 +26,6 @@ inline QString rect(const QRect &r)
                : QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-const QRgb black = qRgb(0, 0, 0), red = qRgb(255, 0, 0);
 // The fields, in the order seen() shows them.
 const QStringList fields{"LaunchVelocity", "LaunchAngle", "WindVelocity", "WindAngle"};
 
@@ -107,21 +106,21 @@ public:
     QString seen() const
     {
         const QPointF end = lines.isEmpty() ? QPointF() : lines.last().p2();
-        QString buttons = find<QAbstractButton>("cmdLaunchWithoutWind")->text() + " / " +
-                          find<QAbstractButton>("cmdLaunchWithWind")->text();
-        if (buttons == "Launch Without Wind / Launch With Wind")
-            buttons = "ready";
         QStringList outcome{QString("%1 lines to %2, %3")
                                 .arg(lines.size())
                                 .arg(end.x(), 0, 'f', 3)
                                 .arg(end.y(), 0, 'f', 3),
-                            "black " + rect(pixelsOf("picGraph", black)), buttons, "fields"};
+                            "black " + rect(pixelsOf("picGraph", qRgb(0, 0, 0))),
+                            find<QAbstractButton>("cmdLaunchWithoutWind")->text() + " / " +
+                                find<QAbstractButton>("cmdLaunchWithWind")->text(),
+                            "fields"};
+        outcome[2].replace("Launch Without Wind / Launch With Wind", "ready");
         for (const QString &field : fields)
             outcome.last() += ' ' + find<QLineEdit>("txt" + field)->text();
         QStringList needles;
         for (const char *box : {"picLaunchAngle", "picWindAngle"}) {
             const QString tip = find(box)->toolTip();
-            needles << rect(pixelsOf(box, red)) + (tip.isEmpty() ? "" : ", " + tip);
+            needles << rect(pixelsOf(box, qRgb(255, 0, 0))) + (tip.isEmpty() ? "" : ", " + tip);
         }
         if (needles.join(" / ") != "none / none")
             outcome << "needles " + needles.join(" / ");
