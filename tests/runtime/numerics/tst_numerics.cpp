@@ -15,10 +15,7 @@ private slots:
     void outcomes_data()
     {
         outcomeColumns();
-        const auto text = [](const QString &s) {
-            return std::u16string_view(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
-        };
-        rows("valueOfText", [&](auto s) { return written({valueOfText(text(s))}); },
+        rows("valueOfText", [](auto s) { return written({valueOfText(s.toStdU16String())}); },
              {"|0", "  12.5abc|12.5", "-3e2|-300", "+.5|0.5", ".|0", "1,5|1", "1E3|1000", "12e+|12",
               "\t\r\n7|7", "\u0663|0", "1e-400|0", "1e400|Run-time error '6': Overflow"});
         rows("textOfNumber",
