@@ -68,15 +68,14 @@ public:
     }
 
     // Steps "n:what", each done at the next round of events once the plot
-    // has n lines ("n-m:what" once at each count from n to m), so that it
-    // arrives in the middle of the routine drawing: those at 0 in turn, before
-    // anything is drawn. None is done once an error has been reported. What:
+    // has n lines ("n-m:what": at each count from n to m), so that it arrives
+    // in the middle of the routine drawing; those at 0 in turn, before, and
+    // none after an error has been reported. What is done:
     //   Name         a click on button cmdName
-    //   field=text   the field's text replaced by typing: Ctrl+A, then each key
-    //   field:=text  the field's text replaced without a key (as by pasting)
-    //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...),
-    //                or on button cmdName (Name:Return, Name:Ctrl+Q);
-    //                Key*n: held for n repeats
+    //   field=text   the field's text typed over: Ctrl+A, then each key
+    //   field:=text  the field's text replaced without a key, as by pasting
+    //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...) or
+    //                on button cmdName (Name:Return, Name:Ctrl+Q); Key*n: held for n repeats
     //   answer:Key   the next error report shown in its real box, answered by the key
     //   what&what    both at once: the second queued before the first is done
     //   Tab          Tab pressed and released where the focus is
