@@ -40,14 +40,10 @@ public:
             qFatal("the window did not become active");
         previous = runtime::setErrorReporter([this](const runtime::RuntimeError &error) {
             errors << runtime::errorMessage(error);
-            if (const int key = std::exchange(answer, 0)) { // the real box, answered by the key
+            if (const QString key = std::exchange(answer, {}); !key.isEmpty()) { // in the real box
                 QTimer::singleShot(0, [this, key] {
                     QTRY_VERIFY(QApplication::activeModalWidget()->isActiveWindow());
-                    QTest::keyPress(QApplication::focusWidget(), Qt::Key(key));
-                    QTimer::singleShot(0, [this, key] { // where it goes once the box has gone
-                        QWidget *to = QApplication::focusWidget();
-                        QTest::keyRelease(to ? to : window.focusWidget(), Qt::Key(key));
-                    });
+                    perform(key);
                 });
                 runtime::showErrorBox(error);
             }
@@ -76,9 +72,9 @@ public:
     //   field:=text  the field's text replaced without a key, as by pasting
     //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...) or
     //                on button cmdName (Name:Return, Name:Ctrl+Q); Key*n: held for n repeats
-    //   answer:Key   the next error report shown in its real box, answered by the key
+    //   answer:Key   the next error report shown in its real box, answered by Key
     //   what&what    both at once: the second queued before the first is done
-    //   Tab          Tab pressed and released where the focus is
+    //   Key          a key pressed where the focus is (Tab ...), released where it then is
     //   plot=WxH     the plot resized to W by H pixels
     //   close        the window closed from its title bar
     void run(const QString &script)
@@ -153,13 +149,10 @@ private:
     {
         const QString name = what.section(QRegularExpression("[=:]"), 0, 0);
         QWidget *target = find("txt" + name) ? find("txt" + name) : find("cmd" + name);
-        const QStringList held = what.section(':', 1).split('*');
+        const QStringList held = what.section(':', -1).split('*');
         const QKeyCombination key = QKeySequence::fromString(held[0])[0];
         if (what == "close") {
             window.windowHandle()->close();
-        } else if (what == "Tab") { // the release goes where the press moved the focus
-            QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
         } else if (what.startsWith("plot=")) {
             const QStringList size = what.mid(5).split('x');
             find("picGraph")->resize(size[0].toInt(), size[1].toInt());
@@ -169,7 +162,7 @@ private:
             QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(target, what.section('=', 1));
         } else if (name == "answer") {
-            answer = key.toCombined();
+            answer = what.section(':', 1);
         } else if (held.size() > 1) { // a held key repeats as pairs marked so
             for (int i = 0, repeats = held[1].toInt(); i <= repeats; ++i) {
                 QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), {}, i > 0);
@@ -180,12 +173,16 @@ private:
             }
         } else if (what.contains(':')) {
             QTest::keyClick(target, key.key(), key.keyboardModifiers());
-        } else {
+        } else if (target) {
             QTest::mouseClick(target, Qt::LeftButton);
+        } else { // pressed where the focus is, released where it then is
+            QTest::keyPress(QApplication::focusWidget(), key.key());
+            QWidget *to = QApplication::focusWidget();
+            QTest::keyRelease(to ? to : window.focusWidget(), key.key());
         }
     }
 
     std::multimap<qsizetype, QString> steps;
-    int answer = 0;
+    QString answer; // a key
     runtime::ErrorReporter previous;
 };
