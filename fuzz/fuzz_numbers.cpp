@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Trevane developers
 // SPDX-License-Identifier: MIT
 
-// The number conversions on any input. Read as text, it gives exactly strtod
-// of its longest prefix that reads as a number (blanks, a sign, digits with
-// at most one point, an exponent), 0 when there is none, and Overflow exactly
-// when that overflows. Its first eight bytes, read as a double, are written
-// as the C library's "%.15G" writes them, but "0" for either zero, and
-// infinities and NaN raise Overflow.
+// Any bytes, read as text, give exactly strtod of their longest prefix that
+// reads as a number (blanks, a sign, digits with at most one point, an
+// exponent), 0 for none, and Overflow exactly when that overflows. Their first
+// eight, as a double, are written as "%.15G" writes them, but "0" for either
+// zero; infinities and NaN raise Overflow.
 
 #include "numberconversion.h"
 #include "runtimeerror.h"
