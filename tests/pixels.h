@@ -4,10 +4,9 @@
 #pragma once
 
 #include <QImage>
-#include <functional>
 
 // The bounding rectangle of the pixels that match.
-inline QRect pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &match)
+template <typename Match> QRect pixelsWhere(const QImage &image, Match match)
 {
     QRect found;
     for (int y = 0; y < image.height(); ++y)

@@ -81,9 +81,8 @@ public:
     {
         steps.clear();
         for (const QString &step : script.split(' ', Qt::SkipEmptyParts)) {
-            const QString counts = step.section(':', 0, 0);
-            for (int n = counts.section('-', 0, 0).toInt(); n <= counts.section('-', -1).toInt();
-                 ++n)
+            const QStringList counts = step.section(':', 0, 0).split('-');
+            for (int n = counts.first().toInt(); n <= counts.last().toInt(); ++n)
                 steps.emplace(n, step.section(':', 1));
         }
         const auto [from, to] = steps.equal_range(0);
@@ -101,14 +100,12 @@ public:
     QString seen() const
     {
         const QPointF end = lines.isEmpty() ? QPointF() : lines.last().p2();
-        QStringList outcome{QString("%1 lines to %2, %3")
-                                .arg(lines.size())
-                                .arg(end.x(), 0, 'f', 3)
-                                .arg(end.y(), 0, 'f', 3),
-                            "black " + rect(pixelsOf("picGraph", qRgb(0, 0, 0))),
-                            find<QAbstractButton>("cmdLaunchWithoutWind")->text() + " / " +
-                                find<QAbstractButton>("cmdLaunchWithWind")->text(),
-                            "fields"};
+        QStringList outcome{
+            QString::asprintf("%d lines to %.3f, %.3f", int(lines.size()), end.x(), end.y()),
+            "black " + rect(pixelsOf("picGraph", qRgb(0, 0, 0))),
+            find<QAbstractButton>("cmdLaunchWithoutWind")->text() + " / " +
+                find<QAbstractButton>("cmdLaunchWithWind")->text(),
+            "fields"};
         outcome[2].replace("Launch Without Wind / Launch With Wind", "ready");
         for (const QString &field : fields)
             outcome.last() += ' ' + find<QLineEdit>("txt" + field)->text();

@@ -57,14 +57,12 @@ private slots:
     {
         Driver driver;
         QCOMPARE(driver.window.windowTitle(), "Trevane");
-        for (const char *name : {"picGraph", "picLaunchAngle", "picWindAngle"}) {
-            QWidget *box = driver.find(name);
-            const QRgb blank = name == QString("picGraph")
-                                   ? qRgb(255, 255, 255)
-                                   : box->palette().color(QPalette::Base).rgb();
-            const QRect drawn =
-                pixelsWhere(box->grab().toImage(), [&](QRgb p) { return p != blank; });
-            QCOMPARE(rect(drawn) + box->toolTip(), "none");
+        const QRgb base = driver.window.palette().color(QPalette::Base).rgb();
+        for (const auto &[name, blank] : {std::pair{"picGraph", qRgb(255, 255, 255)},
+                                          {"picLaunchAngle", base},
+                                          {"picWindAngle", base}}) {
+            const QImage box = driver.find(name)->grab().toImage();
+            QCOMPARE(rect(pixelsWhere(box, [&](QRgb p) { return p != blank; })), "none");
         }
         const auto inkWidth = [](const QImage &image) {
             return pixelsWhere(image, [](QRgb pixel) { return qGray(pixel) < 100; }).width();
