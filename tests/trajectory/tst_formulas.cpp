@@ -17,8 +17,7 @@ private slots:
         const auto f = [](auto formula) {
             return [formula](auto arguments) { return written({formula(numbers(arguments))}); };
         };
-        // The velocity's components, and the angle's conversion, through the
-        // distances they cover in a second.
+        // The velocity's components and the angle's conversion: the distances of a second.
         rows("HorizontalDistance", f([](auto a) { return HorizontalDistance(a[0], a[1], a[2]); }),
              {"-7.5 0 1|-7.5", "1 90 1|6.1232339957368e-17", "10 180 1|-10",
               "10 405 1|7.0710678118655", "0 123 7|0", "100 45 14.5|1025.3048327205",

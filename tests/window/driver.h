@@ -93,16 +93,19 @@ public:
         }
     }
 
-    // What a person sees: how many lines the plot was given and where the last
-    // one ends, where it shows black, the launch buttons' captions, the fields,
-    // each needle and its tooltip when there is one, the reports, and whether
-    // the window has closed.
+    // What a person sees: the lines the plot was given and where the last ends,
+    // where it is black, the launch buttons' captions, the fields, the needles
+    // and their tooltips, the reports, and whether the window has closed.
     QString seen() const
     {
         const QPointF end = lines.isEmpty() ? QPointF() : lines.last().p2();
+        const auto where = [this](const char *box, QRgb colour) {
+            return rect(
+                pixelsWhere(find(box)->grab().toImage(), [=](QRgb p) { return p == colour; }));
+        };
         QStringList outcome{
             QString::asprintf("%d lines to %.3f, %.3f", int(lines.size()), end.x(), end.y()),
-            "black " + rect(pixelsOf("picGraph", qRgb(0, 0, 0))),
+            "black " + where("picGraph", qRgb(0, 0, 0)),
             find<QAbstractButton>("cmdLaunchWithoutWind")->text() + " / " +
                 find<QAbstractButton>("cmdLaunchWithWind")->text(),
             "fields"};
@@ -112,7 +115,7 @@ public:
         QStringList needles;
         for (const char *box : {"picLaunchAngle", "picWindAngle"}) {
             const QString tip = find(box)->toolTip();
-            needles << rect(pixelsOf(box, qRgb(255, 0, 0))) + (tip.isEmpty() ? "" : ", " + tip);
+            needles << where(box, qRgb(255, 0, 0)) + (tip.isEmpty() ? "" : ", " + tip);
         }
         if (needles.join(" / ") != "none / none")
             outcome << "needles " + needles.join(" / ");
@@ -120,13 +123,6 @@ public:
         if (!window.isVisible())
             outcome << "closed";
         return outcome.join("; ");
-    }
-
-    // Where a box shows a colour, in logical pixels.
-    QRect pixelsOf(const char *box, QRgb colour) const
-    {
-        return pixelsWhere(find(box)->grab().toImage(),
-                           [=](QRgb pixel) { return pixel == colour; });
     }
 
     frmMain window;

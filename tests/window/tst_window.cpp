@@ -14,7 +14,6 @@ class TestWindow : public QObject
     Q_OBJECT
 
     int timerEvents = 0;
-
     bool eventFilter(QObject *, QEvent *event) override
     {
         timerEvents += event->type() == QEvent::Timer;
@@ -50,9 +49,8 @@ private slots:
         QCOMPARE(driver.seen(), seen);
     }
 
-    // Nothing is drawn, no caption is cut, a screen reader tells every field
-    // and picture apart, Tab goes round in order, and a field holds 32,767
-    // characters.
+    // Nothing drawn, no caption cut, every field and picture told apart by a
+    // screen reader, Tab going round in order, 32,767 characters in a field.
     void startsReady()
     {
         Driver driver;
