@@ -3,8 +3,6 @@
 
 #include "applicationsetup.h"
 
-#include "keyrepeat.h"
-
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
@@ -20,5 +18,4 @@ void setUpApplication()
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The icon lives in the resources linked into the executable.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trevane.ico")));
-    runtime::repeatHeldKeysAsPresses();
 }

@@ -3,7 +3,6 @@
 
 #pragma once
 
-// Gives the running application Trevane's name, version, style and icon, and
-// its handling of held keys.
+// Gives the running application Trevane's name, version, style and icon.
 // Call once, right after the QApplication is made.
 void setUpApplication();

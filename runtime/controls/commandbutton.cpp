@@ -3,8 +3,9 @@
 
 #include "commandbutton.h"
 
+#include "keyrepeat.h"
+
 #include <QKeyEvent>
-#include <utility>
 
 namespace runtime {
 
@@ -20,34 +21,17 @@ bool isEnter(const QKeyEvent *event)
 CommandButton::CommandButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
 {
     setAutoDefault(false);
+    markKeyRepeats();
 }
 
 // A plain push button takes Return only as a dialog's default, and then
-// clicks again at every repeat of a held key. Here a press clicks once until
-// its release, whether its repeats come marked as such or, where only the
-// press repeats, not.
+// clicks again at every repeat of a held key. Here a press clicks once.
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
-    if (!isEnter(event)) {
+    if (!isEnter(event))
         QPushButton::keyPressEvent(event);
-        return;
-    }
-    if (!event->isAutoRepeat() && !std::exchange(enterHeld_, true))
+    else if (!event->isAutoRepeat())
         click();
-}
-
-void CommandButton::keyReleaseEvent(QKeyEvent *event)
-{
-    if (isEnter(event) && !event->isAutoRepeat())
-        enterHeld_ = false;
-    QPushButton::keyReleaseEvent(event);
-}
-
-// The release goes wherever the focus went.
-void CommandButton::focusOutEvent(QFocusEvent *event)
-{
-    enterHeld_ = false;
-    QPushButton::focusOutEvent(event);
 }
 
 } // namespace runtime

@@ -21,11 +21,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-
-private:
-    bool enterHeld_ = false;
 };
 
 } // namespace runtime

@@ -3,10 +3,15 @@
 
 #include "errorhandling.h"
 
+#include "windowcloserequests.h"
+
 #include <QApplication>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
+#include <utility>
 
 namespace runtime {
 
@@ -16,6 +21,13 @@ ErrorReporter &currentReporter()
 {
     static ErrorReporter reporter = showErrorBox;
     return reporter;
+}
+
+bool reporting = false;
+
+void printError(const RuntimeError &error)
+{
+    std::fprintf(stderr, "Trevane: %s\n", qPrintable(errorMessage(error)));
 }
 
 QWidget *visibleMainWindow()
@@ -40,10 +52,20 @@ void showErrorBox(const RuntimeError &error)
     // Once the window has closed, a box would bring the program back on screen.
     QWidget *window = visibleMainWindow();
     if (!window) {
-        std::fprintf(stderr, "Trevane: %s\n", qPrintable(errorMessage(error)));
+        printError(error);
         return;
     }
-    QMessageBox::critical(window, QStringLiteral("Trevane"), errorMessage(error));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Trevane"), errorMessage(error),
+                    QMessageBox::Ok, window);
+    // The window's own close and Ctrl+Q cannot reach it past a modal box.
+    const WindowCloseRequests closeRequests(window);
+    const QShortcut quit(QKeySequence(Qt::CTRL | Qt::Key_Q), &box, window, &QWidget::close);
+    QObject::connect(window->windowHandle(), &QWindow::visibleChanged, &box,
+                     [&box](bool visible) {
+                         if (!visible)
+                             box.reject();
+                     });
+    box.exec();
 }
 
 ErrorReporter setErrorReporter(ErrorReporter reporter)
@@ -55,11 +77,18 @@ ErrorReporter setErrorReporter(ErrorReporter reporter)
 
 void reportError(const RuntimeError &error) noexcept
 {
+    const bool wasReporting = std::exchange(reporting, true);
     try {
         currentReporter()(error);
     } catch (...) {
-        std::fprintf(stderr, "Trevane: %s\n", error.what());
+        printError(error);
     }
+    reporting = wasReporting;
+}
+
+bool reportOpen()
+{
+    return reporting;
 }
 
 } // namespace runtime

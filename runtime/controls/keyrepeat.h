@@ -5,10 +5,13 @@
 
 namespace runtime {
 
-// A held key repeats its press alone and is released once, when it is let go.
-// X11 otherwise repeats it as pairs of release and press, which the toolkit
-// tells from real ones only when both have already arrived. Call once, right
-// after the QApplication is made; elsewhere it does nothing.
-void repeatHeldKeysAsPresses();
+// A held key reaches the controls as one press, repeats each marked as one,
+// and one release when it is let go, whatever the platform sends: X11 repeats
+// it as pairs of release and press unless asked not to, and then, like other
+// platforms may, leaves the repeated presses unmarked. A press of a key that
+// is already down is a repeat, even where its first press went to another
+// window, such as the message box it closed. Takes effect once per
+// application; later calls do nothing.
+void markKeyRepeats();
 
 } // namespace runtime

@@ -13,11 +13,13 @@
 #include "pixels.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <map>
+#include <xcb/xcb.h>
 
 inline QString rect(const QRect &r)
 {
@@ -40,10 +42,11 @@ public:
             qFatal("the window did not become active");
         previous = runtime::setErrorReporter([this](const runtime::RuntimeError &error) {
             errors << runtime::errorMessage(error);
-            if (const QString key = std::exchange(answer, {}); !key.isEmpty()) { // in the real box
-                QTimer::singleShot(0, [this, key] {
+            if (const QString steps = std::exchange(answer, {}); !steps.isEmpty()) { // in the real box
+                QTimer::singleShot(0, [this, steps] {
                     QTRY_VERIFY(QApplication::activeModalWidget()->isActiveWindow());
-                    perform(key);
+                    for (const QString &step : steps.split(','))
+                        perform(step);
                 });
                 runtime::showErrorBox(error);
             }
@@ -71,12 +74,16 @@ public:
     //   field=text   the field's text typed over: Ctrl+A, then each key
     //   field:=text  the field's text replaced without a key, as by pasting
     //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...) or
-    //                on button cmdName (Name:Return, Name:Ctrl+Q); Key*n: held for n repeats
-    //   answer:Key   the next error report shown in its real box, answered by Key
-    //   what&what    both at once: the second queued before the first is done
+    //                on button cmdName (Name:Return, Name:Ctrl+Q); Key*n: held, its
+    //                press repeated n times unmarked, as X11 does
     //   Key          a key pressed where the focus is (Tab ...), released where it then is
+    //   press:Name   button cmdName pressed by a screen reader, which clicks it once
+    //                it comes up
+    //   answer:steps the next error report shown in its real box, where the steps
+    //                (joined by ',') are then done: answer:Return
+    //   what&what    both at once: the second queued before the first is done
     //   plot=WxH     the plot resized to W by H pixels
-    //   close        the window closed from its title bar
+    //   close        the window closed from its title bar, through the X server under X11
     void run(const QString &script)
     {
         steps.clear();
@@ -145,7 +152,7 @@ private:
         const QStringList held = what.section(':', -1).split('*');
         const QKeyCombination key = QKeySequence::fromString(held[0])[0];
         if (what == "close") {
-            window.windowHandle()->close();
+            closeFromTitleBar();
         } else if (what.startsWith("plot=")) {
             const QStringList size = what.mid(5).split('x');
             find("picGraph")->resize(size[0].toInt(), size[1].toInt());
@@ -156,23 +163,56 @@ private:
             QTest::keyClicks(target, what.section('=', 1));
         } else if (name == "answer") {
             answer = what.section(':', 1);
-        } else if (held.size() > 1) { // a held key repeats as pairs marked so
-            for (int i = 0, repeats = held[1].toInt(); i <= repeats; ++i) {
-                QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), {}, i > 0);
-                QKeyEvent release(QEvent::KeyRelease, key.key(), key.keyboardModifiers(), {},
-                                  i < repeats);
-                QCoreApplication::sendEvent(target, &press);
-                QCoreApplication::sendEvent(target, &release);
-            }
-        } else if (what.contains(':')) {
-            QTest::keyClick(target, key.key(), key.keyboardModifiers());
-        } else if (target) {
+        } else if (name == "press") {
+            auto *button = find<QAbstractButton>("cmd" + what.section(':', 1));
+            QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+            if (!QTest::qWaitFor([button] { return !button->isDown(); }))
+                qFatal("a button pressed by a screen reader stayed down");
+        } else if (target && !what.contains(':')) {
             QTest::mouseClick(target, Qt::LeftButton);
-        } else { // pressed where the focus is, released where it then is
-            QTest::keyPress(QApplication::focusWidget(), key.key());
-            QWidget *to = QApplication::focusWidget();
-            QTest::keyRelease(to ? to : window.focusWidget(), key.key());
+        } else {
+            if (target)
+                target->setFocus();
+            for (int press = 0, presses = held.value(1).toInt(); press <= presses; ++press)
+                QTest::keyPress(keyboardWindow(), key.key(), key.keyboardModifiers());
+            QTest::keyRelease(keyboardWindow(), key.key(), key.keyboardModifiers());
         }
+    }
+
+    // Keys go where the platform sends them: to the window that has the
+    // keyboard, or, as a window manager gives it back, to the main window.
+    QWindow *keyboardWindow() const
+    {
+        QWindow *focus = QGuiApplication::focusWindow();
+        return focus ? focus : window.windowHandle();
+    }
+
+    void closeFromTitleBar()
+    {
+        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11 || !x11->connection()) {
+            window.windowHandle()->close();
+            return;
+        }
+        // What the window manager sends: the same request, through the server.
+        const auto atom = [x11](const char *name) {
+            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+                x11->connection(), xcb_intern_atom(x11->connection(), 0, strlen(name), name),
+                nullptr);
+            const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
+            free(reply);
+            return atom;
+        };
+        xcb_client_message_event_t request{};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = xcb_window_t(window.winId());
+        request.type = atom("WM_PROTOCOLS");
+        request.data.data32[0] = atom("WM_DELETE_WINDOW");
+        xcb_send_event(x11->connection(), 0, request.window, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char *>(&request));
+        xcb_flush(x11->connection());
     }
 
     std::multimap<qsizetype, QString> steps;

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QAbstractNativeEventFilter>
+#include <QPointer>
+#include <QWidget>
+
+namespace runtime {
+
+// While it lives, passes the window manager's request to close a window on to
+// that window even when a modal box blocks it, where the toolkit would drop
+// it. Only X11 shows an application such requests; elsewhere it does nothing.
+class WindowCloseRequests : public QAbstractNativeEventFilter
+{
+public:
+    explicit WindowCloseRequests(QWidget *window);
+    ~WindowCloseRequests() override;
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+private:
+    QPointer<QWidget> window_;
+    unsigned long protocols_ = 0;
+    unsigned long deleteWindow_ = 0;
+};
+
+} // namespace runtime
