@@ -15,6 +15,7 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QShortcut>
@@ -64,6 +65,10 @@ QFont controlFont()
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
+    // Another face cuts the captions, and with none at all they are boxes.
+    if (!QFontDatabase::hasFamily(font.family()))
+        qWarning("The font %s is missing: the captions may be cut or unreadable.",
+                 qPrintable(font.family()));
     return font;
 }
 
