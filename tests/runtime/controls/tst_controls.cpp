@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Trevane developers
 // SPDX-License-Identifier: MIT
 
-#include "errorhandling.h"
 #include "outcomes.h"
 #include "picturebox.h"
 #include "pixels.h"
@@ -49,18 +48,6 @@ private slots:
              {"0 7 1500 7|0 0 100 1; none", "0 22 1500 22|0 1 100 1; none",
               "600 300 600 600|40 20 1 21; none", "-3e38 450 3e38 450|0 30 100 1; none",
               "750 450 3e38 450|50 30 50 1; none", "-3e38 -99 3e38 -99|none; none"});
-        // The one way into a handler: any failure is reported once, and the next handler runs.
-        rows("runHandler",
-             [](auto) {
-                 QStringList seen;
-                 const ErrorReporter previous = setErrorReporter(
-                     [&](const RuntimeError &error) { seen << errorMessage(error); });
-                 runHandler([] { throw std::bad_alloc(); });
-                 runHandler([&] { seen << "next"; });
-                 setErrorReporter(previous);
-                 return seen.join("; ");
-             },
-             {"no memory|Run-time error '7': Out of memory; next"});
     }
 
     void outcomes() { checkOutcome(); }
