@@ -3,26 +3,23 @@
 
 #include "needlearm.h"
 
-#include "floatingpointguard.h"
 #include "modtrajectory.h"
 #include "numberconversion.h"
 
-#include <cmath>
-
-using modTrajectory::DegreesToRadians;
+using modTrajectory::HorizontalVelocity;
+using modTrajectory::VerticalVelocity;
 
 namespace {
 constexpr double needleArm = 10000;
 }
 
+// The arm's end is a velocity's two components, with the arm's length for speed.
 double NeedleX(double angle)
 {
-    const runtime::FloatingPointGuard guard;
-    return runtime::roundToInt32(guard.checked(std::cos(DegreesToRadians(angle)) * needleArm));
+    return runtime::roundToInt32(HorizontalVelocity(needleArm, angle));
 }
 
 double NeedleY(double angle)
 {
-    const runtime::FloatingPointGuard guard;
-    return runtime::roundToInt32(guard.checked(std::sin(DegreesToRadians(angle)) * needleArm));
+    return runtime::roundToInt32(VerticalVelocity(needleArm, angle));
 }

@@ -19,7 +19,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QShortcut>
-#include <cmath>
 #include <cstdint>
 
 using namespace modTrajectory;
@@ -45,10 +44,10 @@ struct Point
 };
 
 template <typename Control, typename... Args>
-Control *place(QWidget *container, const char *name, QRect twips, Args &&...args)
+Control *place(QWidget *container, const QString &name, QRect twips, Args &&...args)
 {
     auto *control = new Control(std::forward<Args>(args)..., container);
-    control->setObjectName(QLatin1String(name));
+    control->setObjectName(name);
     runtime::placeInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
     return control;
 }
@@ -56,7 +55,7 @@ Control *place(QWidget *container, const char *name, QRect twips, Args &&...args
 // A button shows "Stop Plotting" while a flight it started is running.
 bool showsStop(const CommandButton *button)
 {
-    return button->caption().trimmed().toLower().compare(QLatin1String("stop plotting")) == 0;
+    return button->caption().trimmed().toLower() == stopCaption.toLower();
 }
 
 // A small sans-serif face whose captions fit the controls' fixed sizes.
@@ -74,10 +73,10 @@ QFont controlFont()
 
 // A screen reader announces a field by its own name, not by its frame's title,
 // and finds its label through the buddy.
-void nameField(QLabel *label, TextField *field, const char *accessibleName)
+void nameField(QLabel *label, TextField *field, const QString &accessibleName)
 {
     label->setBuddy(field);
-    field->setAccessibleName(QLatin1String(accessibleName));
+    field->setAccessibleName(accessibleName);
 }
 
 double valueIn(const TextField *field)
@@ -123,8 +122,10 @@ void frmMain::createControls()
     framWind = place<QGroupBox>(this, "framWind", {5160, 5640, 2535, 1095},
                                 QStringLiteral("Wind Angle and Velocity (m/s)"));
     createButtons();
-    createLaunchFrame();
-    createWindFrame();
+    createInputFrame(framLaunch, QStringLiteral("Launch"), 0, txtLaunchAngle, txtLaunchVelocity,
+                     picLaunchAngle);
+    createInputFrame(framWind, QStringLiteral("Wind"), 2, txtWindAngle, txtWindVelocity,
+                     picWindAngle);
 }
 
 void frmMain::createButtons()
@@ -143,31 +144,27 @@ void frmMain::createButtons()
                                             QStringLiteral("Draw Plot Lines"));
 }
 
-void frmMain::createLaunchFrame()
+// "Angle:" and "Velocity:" beside their fields, and the angle's needle box;
+// named for the frame's quantity, "Launch" or "Wind".
+void frmMain::createInputFrame(QGroupBox *frame, const QString &quantity, std::size_t firstLabel,
+                               TextField *&angleField, TextField *&velocityField,
+                               PictureBox *&needleBox)
 {
-    lblInfo[0] = place<QLabel>(framLaunch, "lblInfo0", {120, 360, 450, 195}, "Angle:");
-    txtLaunchAngle = place<TextField>(framLaunch, "txtLaunchAngle", {840, 240, 1095, 285}, "Text1");
-    lblInfo[1] = place<QLabel>(framLaunch, "lblInfo1", {120, 720, 600, 195}, "Velocity:");
-    txtLaunchVelocity =
-        place<TextField>(framLaunch, "txtLaunchVelocity", {840, 600, 1095, 285}, "Text2");
-    picLaunchAngle = place<PictureBox>(framLaunch, "picLaunchAngle", {2040, 360, 375, 375});
-    picLaunchAngle->setBackColour(runtime::systemWindowBackground);
-    picLaunchAngle->setAccessibleName(QStringLiteral("Launch angle needle"));
-    nameField(lblInfo[0], txtLaunchAngle, "Launch angle");
-    nameField(lblInfo[1], txtLaunchVelocity, "Launch velocity");
-}
-
-void frmMain::createWindFrame()
-{
-    lblInfo[2] = place<QLabel>(framWind, "lblInfo2", {120, 360, 450, 195}, "Angle:");
-    txtWindAngle = place<TextField>(framWind, "txtWindAngle", {840, 240, 1095, 285}, "Text1");
-    lblInfo[3] = place<QLabel>(framWind, "lblInfo3", {120, 720, 600, 195}, "Velocity:");
-    txtWindVelocity = place<TextField>(framWind, "txtWindVelocity", {840, 600, 1095, 285}, "Text2");
-    picWindAngle = place<PictureBox>(framWind, "picWindAngle", {2040, 360, 375, 375});
-    picWindAngle->setBackColour(runtime::systemWindowBackground);
-    picWindAngle->setAccessibleName(QStringLiteral("Wind angle needle"));
-    nameField(lblInfo[2], txtWindAngle, "Wind angle");
-    nameField(lblInfo[3], txtWindVelocity, "Wind velocity");
+    QLabel *&angleLabel = lblInfo[firstLabel];
+    QLabel *&velocityLabel = lblInfo[firstLabel + 1];
+    angleLabel =
+        place<QLabel>(frame, QString("lblInfo%1").arg(firstLabel), {120, 360, 450, 195}, "Angle:");
+    angleField =
+        place<TextField>(frame, "txt" + quantity + "Angle", {840, 240, 1095, 285}, "Text1");
+    velocityLabel = place<QLabel>(frame, QString("lblInfo%1").arg(firstLabel + 1),
+                                  {120, 720, 600, 195}, "Velocity:");
+    velocityField =
+        place<TextField>(frame, "txt" + quantity + "Velocity", {840, 600, 1095, 285}, "Text2");
+    needleBox = place<PictureBox>(frame, "pic" + quantity + "Angle", {2040, 360, 375, 375});
+    needleBox->setBackColour(runtime::systemWindowBackground);
+    needleBox->setAccessibleName(quantity + " angle needle");
+    nameField(angleLabel, angleField, quantity + " angle");
+    nameField(velocityLabel, velocityField, quantity + " velocity");
 }
 
 void frmMain::orderTabs()
@@ -212,6 +209,10 @@ void frmMain::Form_Unload()
 {
     Plotting = false;
 }
+
+// The window object going away clears the flag once more. Every handler has
+// returned by then, so nothing reads it; it stays as the window's Terminate
+// event, the last of its life.
 void frmMain::Form_Terminate()
 {
     Plotting = false;
@@ -233,32 +234,38 @@ void frmMain::ClearWindInfo()
 
 void frmMain::cmdLaunchWithoutWind_Click()
 {
-    if (showsStop(cmdLaunchWithoutWind)) {
-        Plotting = false;
-        cmdLaunchWithoutWind->setCaption(launchWithoutWindCaption);
-        return;
-    }
-    Plotting = true;
-    cmdLaunchWithoutWind->setCaption(stopCaption);
-    const double velocity = valueIn(txtLaunchVelocity);
-    const double angle = valueIn(txtLaunchAngle);
-    PlotWithoutWind(velocity, angle);
+    LaunchOrStop(cmdLaunchWithoutWind, launchWithoutWindCaption, [this] {
+        const double velocity = valueIn(txtLaunchVelocity);
+        const double angle = valueIn(txtLaunchAngle);
+        PlotWithoutWind(velocity, angle);
+    });
 }
 
 void frmMain::cmdLaunchWithWind_Click()
 {
-    if (showsStop(cmdLaunchWithWind)) {
+    LaunchOrStop(cmdLaunchWithWind, launchWithWindCaption, [this] {
+        const double launchVelocity = valueIn(txtLaunchVelocity);
+        const double launchAngle = valueIn(txtLaunchAngle);
+        const double windVelocity = valueIn(txtWindVelocity);
+        const double windAngle = valueIn(txtWindAngle);
+        PlotWithWind(launchVelocity, launchAngle, windVelocity, windAngle);
+    });
+}
+
+// A click on a button that shows "Stop Plotting" stops every flight; on a
+// ready one it starts a flight, reading the fields only once it shows "Stop
+// Plotting".
+template <typename Launch>
+void frmMain::LaunchOrStop(CommandButton *button, const QString &readyCaption, Launch launch)
+{
+    if (showsStop(button)) {
         Plotting = false;
-        cmdLaunchWithWind->setCaption(launchWithWindCaption);
+        button->setCaption(readyCaption);
         return;
     }
     Plotting = true;
-    cmdLaunchWithWind->setCaption(stopCaption);
-    const double launchVelocity = valueIn(txtLaunchVelocity);
-    const double launchAngle = valueIn(txtLaunchAngle);
-    const double windVelocity = valueIn(txtWindVelocity);
-    const double windAngle = valueIn(txtWindAngle);
-    PlotWithWind(launchVelocity, launchAngle, windVelocity, windAngle);
+    button->setCaption(stopCaption);
+    launch();
 }
 
 void frmMain::PlotWithoutWind(double velocity, double angle)

@@ -17,6 +17,12 @@ class TextField;
 
 // The program's one window: the plot, the launch and wind fields with their
 // angle needles, and the buttons that launch, stop, grid and clear.
+//
+// Its controls, events and routines keep the names the program has always
+// given them: a kind prefix for controls (cmd, txt, pic, lbl, fram), control
+// and event joined by an underscore for handlers (cmdClearPlot_Click,
+// Form_Load), capitalised words for routines (PlotWithWind) and Plotting for
+// its one flag. Our own plumbing around them uses Qt's camelCase.
 class frmMain : public QWidget
 {
     Q_OBJECT
@@ -30,8 +36,9 @@ protected:
 
 private:
     void createControls();
-    void createLaunchFrame();
-    void createWindFrame();
+    void createInputFrame(QGroupBox *frame, const QString &quantity, std::size_t firstLabel,
+                          runtime::TextField *&angleField, runtime::TextField *&velocityField,
+                          runtime::PictureBox *&needleBox);
     void createButtons();
     void wireEvents();
     void orderTabs();
@@ -49,6 +56,8 @@ private:
     void txtLaunchAngle_KeyUp();
     void txtWindAngle_KeyUp();
 
+    template <typename Launch>
+    void LaunchOrStop(runtime::CommandButton *button, const QString &readyCaption, Launch launch);
     void PlotWithoutWind(double velocity, double angle);
     void PlotWithWind(double launchVelocity, double launchAngle, double windVelocity,
                       double windAngle);

@@ -31,6 +31,8 @@ float PictureBox::ScaleHeight() const
 {
     return twipsFromPixels(height());
 }
+// Outer height, border included. The box has none, so this is the inner
+// height too; flights read this one, as ground level lies below the border.
 float PictureBox::Height() const
 {
     return twipsFromPixels(height());
@@ -51,7 +53,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, ColourCode colour)
 {
     fitImageToWidget();
     emit lineDrawn(QLineF(x1, y1, x2, y2));
-    // Clip before rasterising, and in the twips given: a flight may run
+    // Clip before rasterising, and in the twips given: a line may reach
     // millions of twips off the box, and a far end scaled first no longer
     // lies on the line asked for.
     const double margin = 2.0 * twipsPerPixel / imageRatio_;

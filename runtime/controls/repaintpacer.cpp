@@ -33,7 +33,7 @@ RepaintPacer::RepaintPacer(QWidget *widget) : widget_(widget)
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { repaint(); });
 }
 
-// A flight draws a segment per round of events, far more often than a
+// A drawing loop may draw a line per round of events, far more often than a
 // screen refreshes. Asking for a repaint each time costs a repaint each
 // time, and under X with shared-memory images a repaint that overlaps the
 // one before, as neighbouring segments always do, waits for the server.
@@ -52,8 +52,8 @@ void RepaintPacer::owe(const QRect &dirty)
         return;
     }
     timer_.start(interval - waited);
-    // A flight pumps events without waiting; the loop waits only once the
-    // drawing routine has returned, and then nothing more is coming.
+    // A drawing loop pumps events without waiting; the loop waits only once
+    // the drawing handler has returned, and then nothing more is coming.
     if (auto *dispatcher = QAbstractEventDispatcher::instance(widget_->thread()))
         beforeWait_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &timer_,
                                        [this] { repaint(); });

@@ -27,7 +27,8 @@ bool reporting = false;
 
 void printError(const RuntimeError &error)
 {
-    std::fprintf(stderr, "Trevane: %s\n", qPrintable(errorMessage(error)));
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QGuiApplication::applicationDisplayName()),
+                 qPrintable(errorMessage(error)));
 }
 
 QWidget *visibleMainWindow()
@@ -55,16 +56,15 @@ void showErrorBox(const RuntimeError &error)
         printError(error);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Trevane"), errorMessage(error),
-                    QMessageBox::Ok, window);
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                    errorMessage(error), QMessageBox::Ok, window);
     // The window's own close and Ctrl+Q cannot reach it past a modal box.
     const WindowCloseRequests closeRequests(window);
     const QShortcut quit(QKeySequence(Qt::CTRL | Qt::Key_Q), &box, window, &QWidget::close);
-    QObject::connect(window->windowHandle(), &QWindow::visibleChanged, &box,
-                     [&box](bool visible) {
-                         if (!visible)
-                             box.reject();
-                     });
+    QObject::connect(window->windowHandle(), &QWindow::visibleChanged, &box, [&box](bool visible) {
+        if (!visible)
+            box.reject();
+    });
     box.exec();
 }
 

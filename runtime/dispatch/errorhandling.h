@@ -17,10 +17,10 @@ using ErrorReporter = std::function<void(const RuntimeError &)>;
 // "Run-time error '6': Overflow"
 QString errorMessage(const RuntimeError &error);
 
-// The default handling: a message box titled "Trevane" over the program's
-// window while it is on screen, the standard error stream once it is not. The
-// box belongs to that window: closing the window, from its title bar or with
-// Ctrl+Q from the box as from the window, closes the box with it.
+// The default handling: a message box titled with the application's display
+// name over the program's window while it is on screen, the standard error stream once it is not.
+// The box belongs to that window: closing the window, from its title bar or with Ctrl+Q from the
+// box as from the window, closes the box with it.
 void showErrorBox(const RuntimeError &error);
 
 // Replaces the reporter (tests install their own); returns the previous one.
@@ -29,8 +29,8 @@ void reportError(const RuntimeError &error) noexcept;
 // True while a report is being shown.
 bool reportOpen();
 
-// Handlers nest inside the event rounds of flights and grids, each taking
-// stack. One is not entered with less than this left: what remains is for
+// Handlers nest inside the rounds of events that long-running handlers pump,
+// each taking stack. One is not entered with less than this left: what remains is for
 // the report of its refusal (a message box and its own round of events)
 // and for closing the window.
 constexpr std::size_t handlerStackReserve = 256 * 1024;
