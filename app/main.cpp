@@ -3,6 +3,7 @@
 
 #include "applicationsetup.h"
 #include "closeonsignal.h"
+#include "commandline.h"
 #include "frmmain.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     // Before anything else, so that even an early SIGTERM closes the window
     // rather than killing the program.
     runtime::CloseOnSignal::catchSignals();
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     setUpApplication();
 

@@ -4,6 +4,7 @@
 #include "applicationsetup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QStyleFactory>
 
@@ -16,6 +17,10 @@ void setUpApplication()
     // Fusion unless the user names a style in QT_STYLE_OVERRIDE, which Qt applies itself.
     if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // The icon lives in the resources linked into the executable.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trevane.ico")));
+    // Every size of the desktop's icons, from the resources linked into the
+    // executable, so that docks and task switchers need not scale one up.
+    QIcon icon;
+    for (const QFileInfo &size : QDir(QStringLiteral(":/icons")).entryInfoList())
+        icon.addFile(size.filePath() + QStringLiteral("/trevane.png"));
+    QApplication::setWindowIcon(icon);
 }

@@ -90,6 +90,8 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Trevane"));
     setFixedSize(runtime::pixelsFromTwips(7935), runtime::pixelsFromTwips(7335));
+    // Being of fixed size, it offers close and minimize, not maximize.
+    setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(controlFont());
     createControls();
     orderTabs();

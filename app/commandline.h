@@ -1,0 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <optional>
+
+// Answers what the command line asks before the toolkit starts, so that
+// --help and --version work without a display and nothing aborts for the
+// lack of one. Prints the answer and returns the program's exit status, or
+// nothing when the window is to open.
+std::optional<int> answerCommandLine(int argc, char *argv[]);
