@@ -18,8 +18,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <functional>
 #include <map>
-#include <xcb/xcb.h>
 
 inline QString rect(const QRect &r)
 {
@@ -44,7 +44,8 @@ public:
             qFatal("the window did not become active");
         previous = runtime::setErrorReporter([this](const runtime::RuntimeError &error) {
             errors << runtime::errorMessage(error);
-            if (const QString steps = std::exchange(answer, {}); !steps.isEmpty()) { // in the real box
+            if (const QString steps = std::exchange(answer, {});
+                !steps.isEmpty()) { // in the real box
                 QTimer::singleShot(0, [this, steps] {
                     QTRY_VERIFY(QApplication::activeModalWidget() && // not yet shown on Wayland
                                 QApplication::activeModalWidget()->isActiveWindow());
@@ -73,28 +74,36 @@ public:
     // has n lines ("n-m:what": at each count from n to m), so that it arrives
     // in the middle of the routine drawing; those at 0 in turn, before, and
     // none after an error has been reported. What is done:
-    //   Name         a click on button cmdName
-    //   field=text   the field's text typed over: Ctrl+A, then each key
-    //   field:=text  the field's text replaced without a key, as by pasting
-    //   field:Key    a key pressed and released in the field (Right, Ctrl+V ...) or
-    //                on button cmdName (Name:Return, Name:Ctrl+Q); Key*n: held, its
-    //                press repeated n times unmarked, as X11 does
-    //   Key          a key pressed where the focus is (Tab ...), released where it then is
-    //   press:Name   button cmdName pressed by a screen reader, which clicks it once
-    //                it comes up
-    //   answer:steps the next error report shown in its real box, where the steps
-    //                (joined by ',') are then done: answer:Return
-    //   what&what    both at once: the second queued before the first is done
-    //   plot=WxH     the plot resized to W by H pixels
-    //   close        the window closed from its title bar, through the X server under X11
+    //   Name          a click on button cmdName
+    //   Field=text    the field's text typed over: Ctrl+A, then each key
+    //   Field:=text   the field's text replaced without a key, as by pasting
+    //   Name:Key      a key pressed in field txtName or on button cmdName
+    //   Key           a key pressed where the focus is (Tab ...)
+    //                 Keys go through the window that has the keyboard and are
+    //                 released a round later; Key*n: held for n repeats, unmarked
+    //                 presses as X11 sends them; Key*nw: marked pairs of release
+    //                 and press, as Qt repeats keys itself on Wayland
+    //   press:Name    button cmdName pressed by a screen reader: it clicks once it
+    //                 comes up
+    //   answer:steps  the next error report shown in its real box, where the steps
+    //                 (joined by ',') are then done: answer:Return
+    //   what&what     both at once: the second queued before the first is done
+    //   plot=WxH      the plot resized to W by H pixels
+    //   close         the window closed from its title bar (closeWindow)
+    // A script with a step it cannot do runs none, and seen() says why.
     void run(const QString &script)
     {
         steps.clear();
         for (const QString &step : script.split(' ', Qt::SkipEmptyParts)) {
             const QStringList counts = step.section(':', 0, 0).split('-');
+            for (const QString &what : step.section(':', 1).split('&'))
+                if (const QString why = refusal(what); !why.isEmpty() || counts.size() > 2)
+                    refused << step + ": " + (why.isEmpty() ? "no count" : why);
             for (int n = counts.first().toInt(); n <= counts.last().toInt(); ++n)
                 steps.emplace(n, step.section(':', 1));
         }
+        if (!refused.isEmpty())
+            steps.clear();
         const auto [from, to] = steps.equal_range(0);
         for (auto step = from; step != to; ++step) {
             act(step->second);
@@ -132,12 +141,13 @@ public:
         outcome << errors;
         if (!window.isVisible())
             outcome << "closed";
-        return outcome.join("; ");
+        return refused.isEmpty() ? outcome.join("; ") : "refused " + refused.join("; ");
     }
 
     frmMain window;
     QList<QLineF> lines; // on the plot, in twips, as asked for
     QStringList errors;
+    std::function<void()> closeWindow = [this] { window.windowHandle()->close(); };
 
 private:
     // Each action at the next round of events, where a person's input arrives.
@@ -148,14 +158,44 @@ private:
                 &window, [this, each] { perform(each); }, Qt::QueuedConnection);
     }
 
+    QWidget *control(const QString &name) const
+    {
+        return find("txt" + name) ? find("txt" + name) : find("cmd" + name);
+    }
+
+    // Why a step cannot be done, or nothing.
+    QString refusal(const QString &what) const
+    {
+        const QString name = what.section(QRegularExpression("[=:]"), 0, 0);
+        const QString rest = what.mid(name.size());
+        const QStringList held = (rest.isEmpty() ? name : rest.mid(1)).split('*');
+        const QKeySequence key(held[0]);
+        const bool isKey = key.count() == 1 && key[0].key() != Qt::Key_unknown &&
+                           QRegularExpression("^(\\d+w?)?$").match(held.value(1)).hasMatch();
+        if (what == "close" || QRegularExpression("^plot=\\d+x\\d+$").match(what).hasMatch())
+            return {};
+        if (name == "answer") {
+            QStringList why;
+            for (const QString &step : rest.mid(1).split(','))
+                why << refusal(step);
+            return why.join("");
+        }
+        if (name == "press")
+            return find<QAbstractButton>("cmd" + rest.mid(1)) ? "" : "no such button";
+        if (rest.startsWith('=') || rest.startsWith(":="))
+            return find<QLineEdit>("txt" + name) ? "" : "no such field";
+        if (rest.isEmpty())
+            return find("cmd" + name) || isKey ? "" : "no such button or key";
+        return control(name) && isKey ? "" : "no such control or key";
+    }
+
     void perform(const QString &what)
     {
         const QString name = what.section(QRegularExpression("[=:]"), 0, 0);
-        QWidget *target = find("txt" + name) ? find("txt" + name) : find("cmd" + name);
+        QWidget *target = control(name);
         const QStringList held = what.section(':', -1).split('*');
-        const QKeyCombination key = QKeySequence::fromString(held[0])[0];
         if (what == "close") {
-            closeFromTitleBar();
+            closeWindow();
         } else if (what.startsWith("plot=")) {
             const QStringList size = what.mid(5).split('x');
             find("picGraph")->resize(size[0].toInt(), size[1].toInt());
@@ -177,48 +217,37 @@ private:
         } else {
             if (target)
                 target->setFocus();
-            for (int press = 0, presses = held.value(1).toInt(); press <= presses; ++press)
-                QTest::keyPress(keyboardWindow(), key.key(), key.keyboardModifiers());
-            QTest::keyRelease(keyboardWindow(), key.key(), key.keyboardModifiers());
+            hold(QKeySequence(held[0])[0], held.value(1));
         }
     }
 
-    // Keys go where the platform sends them: to the window that has the
-    // keyboard, or, as a window manager gives it back, to the main window.
-    QWindow *keyboardWindow() const
+    void hold(QKeyCombination key, QString repeats)
+    {
+        const bool pairs = repeats.endsWith('w');
+        sendKey(QEvent::KeyPress, key, false);
+        for (int n = repeats.remove('w').toInt(); n > 0; --n) {
+            if (pairs)
+                sendKey(QEvent::KeyRelease, key, true);
+            sendKey(QEvent::KeyPress, key, pairs);
+        }
+        QMetaObject::invokeMethod(
+            &window, [this, key] { sendKey(QEvent::KeyRelease, key, false); },
+            Qt::QueuedConnection);
+    }
+
+    // Where the platform sends it: to the window that has the keyboard, or, as
+    // a window manager gives it back when a box closes, to the main window.
+    void sendKey(QEvent::Type type, QKeyCombination key, bool repeat)
     {
         QWindow *focus = QGuiApplication::focusWindow();
-        return focus ? focus : window.windowHandle();
-    }
-
-    void closeFromTitleBar()
-    {
-        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11 || !x11->connection()) {
-            window.windowHandle()->close();
-            return;
-        }
-        // What the window manager sends: the same request, through the server.
-        const auto atom = [x11](const char *name) {
-            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-                x11->connection(), xcb_intern_atom(x11->connection(), 0, strlen(name), name),
-                nullptr);
-            const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-            free(reply);
-            return atom;
-        };
-        xcb_client_message_event_t request{};
-        request.response_type = XCB_CLIENT_MESSAGE;
-        request.format = 32;
-        request.window = xcb_window_t(window.winId());
-        request.type = atom("WM_PROTOCOLS");
-        request.data.data32[0] = atom("WM_DELETE_WINDOW");
-        xcb_send_event(x11->connection(), 0, request.window, XCB_EVENT_MASK_NO_EVENT,
-                       reinterpret_cast<const char *>(&request));
-        xcb_flush(x11->connection());
+        const char ascii = QTest::keyToAscii(key.key());
+        qt_handleKeyEvent(focus ? focus : window.windowHandle(), type, key.key(),
+                          key.keyboardModifiers(),
+                          ascii ? QString(QChar::fromLatin1(ascii)) : QString(), repeat);
     }
 
     std::multimap<qsizetype, QString> steps;
-    QString answer; // a key
+    QStringList refused;
+    QString answer; // steps
     runtime::ErrorReporter previous;
 };

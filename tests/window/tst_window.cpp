@@ -30,8 +30,13 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         for (const QString &line : QString(file.readAll()).split('\n')) {
             const QStringList cells = line.split('|');
-            if (cells.size() != 4 || line.startsWith('#'))
+            if (line.trimmed().isEmpty() || line.startsWith('#'))
                 continue;
+            if (cells.size() != 4) { // fails, never dropped
+                QTest::newRow(qPrintable(line)) << ""
+                                                << "name | inputs | script | seen";
+                continue;
+            }
             const QStringList inputs = cells[1].split(' ', Qt::SkipEmptyParts);
             QString script = cells[2].trimmed();
             for (qsizetype i = 0; i < inputs.size(); ++i)
