@@ -15,6 +15,7 @@ int main(int argc, char *argv[])
     runtime::CloseOnSignal::catchSignals();
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
+    chooseEventLoop(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
 

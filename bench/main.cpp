@@ -6,6 +6,7 @@
 // idling are timed.
 
 #include "applicationsetup.h"
+#include "eventpump.h"
 #include "barecanvas.h"
 #include "frmmain.h"
 #include "picturebox.h"
@@ -13,6 +14,7 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
@@ -190,6 +192,7 @@ void host(State &state, const char *kind, bool idle)
 // empty one does not), idles three seconds and prints the CPU ms used.
 int runHost(int argc, char *argv[])
 {
+    chooseEventLoop(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
     const bool empty = QCoreApplication::arguments().contains(QStringLiteral("empty"));
@@ -219,6 +222,14 @@ int runHost(int argc, char *argv[])
 
 } // namespace
 
+// A round of events with nothing to do, as a flight runs before each segment.
+void round(State &state)
+{
+    for (auto _ : state)
+        runtime::pumpEvents();
+}
+
+BENCHMARK(round)->Iterations(20000);
 BENCHMARK_CAPTURE(flight, bare, nullptr, 100, "flight/bare")->Iterations(30)->UseManualTime();
 BENCHMARK_CAPTURE(flight, still, still, 100, "flight/still")->Iterations(30)->UseManualTime();
 BENCHMARK_CAPTURE(flight, wind, wind, 100, "flight/wind")->Iterations(30)->UseManualTime();
@@ -237,8 +248,11 @@ int main(int argc, char *argv[])
     if (argc > 1 && std::strcmp(argv[1], "--host") == 0)
         return runHost(argc, argv);
     benchmark::Initialize(&argc, argv);
+    chooseEventLoop(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
+    benchmark::AddCustomContext(
+        "event_dispatcher", QAbstractEventDispatcher::instance()->metaObject()->className());
     frmMain program;
     window = &program;
     BareCanvas bare(control("picGraph")->size());

@@ -14,12 +14,18 @@ def row($figure; $set; $a; $reference; $b; f):
     | "| \($figure) | \($v | show) | \($reference): \($r | show) | "
       + (if $r == 0 then "—" else $v / $r | show | tostring end) + " |";
 
-($x[0] | figures) as $x | ($offscreen[0] | figures) as $off | ($counted[0] | figures) as $counted
+[$x, $offscreen] | map(.[0].context.event_dispatcher) as [$xLoop, $offLoop]
+| ($x[0] | figures) as $x | ($offscreen[0] | figures) as $off | ($counted[0] | figures) as $counted
 | "bare Qt loop" as $bare | "click → white plot" as $clear | "empty Qt window" as $empty
-| "| figure | Trevane | reference | ratio |", "|---|---|---|---|",
+| "Event loop: \($xLoop) (X), \($offLoop) (offscreen)",
+  "", "| figure | Trevane | reference | ratio |", "|---|---|---|---|",
   ((["X", $x], ["offscreen", $off]) as [$on, $set] | (["", "still"], [" with wind", "wind"]) as [$with, $w]
     | row("flight\($with), µs per segment, \($on)"; $set; "flight/\($w)"; $bare; "flight/bare";
           .real_time / .segments)),
+  ((["X", $x], ["offscreen", $off]) as [$on, $set]
+    | ($set.round.real_time) as $round | ($set["flight/still"] | .real_time / .segments) as $segment
+    | "| round of events with nothing to do, µs, \($on) | \($round | show) | flight's segment: "
+      + "\($segment | show) | \($round / $segment | show) |"),
   row("long flight, last tenth ÷ first tenth"; $off; "flight/long_still"; $bare; "flight/long_bare";
       .tenths),
   row("long flight, resident memory growth, KiB"; $off; "flight/long_still"; $bare;

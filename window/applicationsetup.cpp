@@ -8,6 +8,32 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+namespace {
+
+// As Qt chooses a platform theme: the one named, or GTK's on desktops built on GTK.
+bool mayLoadGtkTheme(int argc, char *argv[])
+{
+    QByteArray theme = qgetenv("QT_QPA_PLATFORMTHEME");
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], "-platformtheme") == 0 || qstrcmp(argv[i], "--platformtheme") == 0)
+            theme = argv[i + 1];
+    if (!theme.isEmpty())
+        return theme.startsWith("gtk");
+    const QList<QByteArray> gtkDesktops{"GNOME", "X-CINNAMON", "UNITY", "MATE", "XFCE", "LXDE"};
+    for (const QByteArray &desktop : qgetenv("XDG_CURRENT_DESKTOP").toUpper().split(':'))
+        if (gtkDesktops.contains(desktop))
+            return true;
+    return false;
+}
+
+} // namespace
+
+void chooseEventLoop(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB") && !mayLoadGtkTheme(argc, argv))
+        qputenv("QT_NO_GLIB", "1");
+}
+
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Trevane"));
