@@ -30,12 +30,13 @@ public:
 protected:
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
-        if (!receiver->isWindowType())
+        const bool press = event->type() == QEvent::KeyPress;
+        if (!receiver->isWindowType() || (!press && event->type() != QEvent::KeyRelease))
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
-        if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
+        if (!press && !key->isAutoRepeat())
             keysDown_.remove(keyOf(key));
-        if (event->type() != QEvent::KeyPress || key->isAutoRepeat() || isFirstPress(key))
+        if (!press || key->isAutoRepeat() || isFirstPress(key))
             return false;
         QKeyEvent repeat(key->type(), key->key(), key->modifiers(), key->nativeScanCode(),
                          key->nativeVirtualKey(), key->nativeModifiers(), key->text(), true,
