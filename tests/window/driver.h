@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 #include <map>
 #include <xcb/xcb.h>
@@ -51,6 +52,7 @@ public:
                 runtime::showErrorBox(error);
             }
         });
+        QCursor::setPos(window.mapToGlobal(QPoint(-1, -1))); // off the window
         QObject::connect(find<runtime::PictureBox>("picGraph"), &runtime::PictureBox::lineDrawn,
                          [this](const QLineF &line) {
                              lines << line;
@@ -83,6 +85,7 @@ public:
     //                (joined by ',') are then done: answer:Return
     //   what&what    both at once: the second queued before the first is done
     //   plot=WxH     the plot resized to W by H pixels
+    //   point:X,Y    the pointer moved to pixel X,Y of the plot, resting until its tooltip shows
     //   close        the window closed from its title bar, through the X server under X11
     void run(const QString &script)
     {
@@ -126,6 +129,8 @@ public:
         }
         if (needles.join(" / ") != "none / none")
             outcome << "needles " + needles.join(" / ");
+        if (QToolTip::isVisible())
+            outcome << "tip " + QToolTip::text().replace('\n', " / ");
         outcome << errors;
         if (!window.isVisible())
             outcome << "closed";
@@ -163,6 +168,10 @@ private:
             QTest::keyClicks(target, what.section('=', 1));
         } else if (name == "answer") {
             answer = what.section(':', 1);
+        } else if (name == "point") { // QTest would take 0,0 for the middle
+            const QStringList xy = what.section(':', 1).split(',');
+            QCursor::setPos(find("picGraph")->mapToGlobal(QPoint(xy[0].toInt(), xy[1].toInt())));
+            QTRY_VERIFY(QToolTip::isVisible());
         } else if (name == "press") {
             auto *button = find<QAbstractButton>("cmd" + what.section(':', 1));
             QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
