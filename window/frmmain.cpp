@@ -12,6 +12,7 @@
 #include "modtrajectory.h"
 #include "needlearm.h"
 #include "picturebox.h"
+#include "plotpicture.h"
 #include "plotreadout.h"
 #include "textfield.h"
 #include "twips.h"
@@ -122,6 +123,7 @@ void frmMain::createControls()
     picGraph->setBackColour(runtime::white);
     picGraph->setAccessibleName(QStringLiteral("Plot"));
     plotReadout = new PlotReadout(picGraph);
+    new PlotPicture(picGraph);
     framLaunch = place<QGroupBox>(this, "framLaunch", {240, 5640, 2535, 1095},
                                   QStringLiteral("Launch Angle and Velocity (m/s)"));
     framWind = place<QGroupBox>(this, "framWind", {5160, 5640, 2535, 1095},

@@ -14,7 +14,11 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -52,6 +56,17 @@ public:
                 runtime::showErrorBox(error);
             }
         });
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [this] {
+            if (qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+                if (const QString path = std::exchange(fileAnswer, {}); !path.isEmpty())
+                    QTimer::singleShot(0, [path] {
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A,
+                                        Qt::ControlModifier);
+                        QTest::keyClicks(QApplication::focusWidget(), path);
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    });
+        });
+        QGuiApplication::clipboard()->clear();
         QCursor::setPos(window.mapToGlobal(QPoint(-1, -1))); // off the window
         QObject::connect(find<runtime::PictureBox>("picGraph"), &runtime::PictureBox::lineDrawn,
                          [this](const QLineF &line) {
@@ -86,6 +101,10 @@ public:
     //   what&what    both at once: the second queued before the first is done
     //   plot=WxH     the plot resized to W by H pixels
     //   point:X,Y    the pointer moved to pixel X,Y of the plot, resting until its tooltip shows
+    //   right:X,Y    the right button clicked there
+    //   choose:Text  the item of the open menu that begins with Text clicked
+    //   file:path    the next file dialog answered: path (in a scratch folder unless
+    //                absolute) typed over its file name, then Return
     //   close        the window closed from its title bar, through the X server under X11
     void run(const QString &script)
     {
@@ -131,6 +150,19 @@ public:
             outcome << "needles " + needles.join(" / ");
         if (QToolTip::isVisible())
             outcome << "tip " + QToolTip::text().replace('\n', " / ");
+        const QImage plot = find("picGraph")->grab().toImage();
+        const auto picture = [&](const char *what, const QImage &image) {
+            return what +
+                   (image.isNull() ? " none"
+                    : image.convertToFormat(plot.format()) == plot
+                        ? " as the plot"
+                        : QString(" %1x%2, black ").arg(image.width()).arg(image.height()) +
+                              rect(pixelsWhere(image, [](QRgb p) { return p == qRgb(0, 0, 0); })));
+        };
+        if (const QImage copy = QGuiApplication::clipboard()->image(); !copy.isNull())
+            outcome << picture("copy", copy);
+        if (!saved.isEmpty())
+            outcome << picture("saved", QImage(saved));
         outcome << errors;
         if (!window.isVisible())
             outcome << "closed";
@@ -168,10 +200,25 @@ private:
             QTest::keyClicks(target, what.section('=', 1));
         } else if (name == "answer") {
             answer = what.section(':', 1);
-        } else if (name == "point") { // QTest would take 0,0 for the middle
+        } else if (name == "point" || name == "right") {
             const QStringList xy = what.section(':', 1).split(',');
-            QCursor::setPos(find("picGraph")->mapToGlobal(QPoint(xy[0].toInt(), xy[1].toInt())));
-            QTRY_VERIFY(QToolTip::isVisible());
+            const QWidget *plot = find("picGraph");
+            const QPoint at(xy[0].toInt(), xy[1].toInt());
+            if (name == "right")
+                QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
+                                  plot->mapTo(&window, at));
+            else // QTest would take 0,0 for the middle
+                QCursor::setPos(plot->mapToGlobal(at));
+            QTRY_VERIFY(name == "right" || QToolTip::isVisible());
+        } else if (name == "choose") {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction *item : menu->actions())
+                if (item->text().startsWith(what.section(':', 1)))
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(item).center());
+        } else if (name == "file") {
+            fileAnswer = saved = QDir(scratch.path()).filePath(what.section(':', 1));
         } else if (name == "press") {
             auto *button = find<QAbstractButton>("cmd" + what.section(':', 1));
             QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
@@ -226,5 +273,7 @@ private:
 
     std::multimap<qsizetype, QString> steps;
     QString answer; // a key
+    QString fileAnswer, saved;
+    QTemporaryDir scratch;
     runtime::ErrorReporter previous;
 };

@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
+#include "plotpicture.h"
+
+#include "errorhandling.h"
+#include "runtimeerror.h"
+#include "windowcloserequests.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QWindow>
+
+namespace {
+constexpr int fileAccessError = 75;
+}
+
+PlotPicture::PlotPicture(QWidget *plot) : QObject(plot), plot_(plot), menu_(new QMenu(plot))
+{
+    offer(QStringLiteral("Copy Plot"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+          &PlotPicture::copy);
+    offer(QStringLiteral("Save Plot As…"), QKeySequence(Qt::CTRL | Qt::Key_S), &PlotPicture::save);
+    // The Menu key goes to the focus, not to the plot: asked for anywhere in
+    // the window, the menu opens if the pointer is over the plot. The platform
+    // turns that key into a request; Shift+F10 it leaves to the program.
+    plot->window()->installEventFilter(this);
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), plot->window()),
+            &QShortcut::activated, this, [this] { popUpAt(QCursor::pos()); });
+}
+
+void PlotPicture::offer(const QString &text, const QKeySequence &shortcut,
+                        void (PlotPicture::*handler)())
+{
+    auto *action = new QAction(text, plot_->window());
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this,
+            [this, handler] { runtime::runHandler([this, handler] { (this->*handler)(); }); });
+    plot_->window()->addAction(action);
+    menu_->addAction(action);
+}
+
+bool PlotPicture::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() != QEvent::ContextMenu)
+        return false;
+    const auto *request = static_cast<QContextMenuEvent *>(event);
+    return popUpAt(request->reason() == QContextMenuEvent::Mouse ? request->globalPos()
+                                                                 : QCursor::pos());
+}
+
+bool PlotPicture::popUpAt(QPoint pointer)
+{
+    if (!plot_->rect().contains(plot_->mapFromGlobal(pointer)))
+        return false;
+    menu_->popup(pointer);
+    return true;
+}
+
+void PlotPicture::copy()
+{
+    QGuiApplication::clipboard()->setImage(plot_->grab().toImage());
+}
+
+// The dialog's own round of events holds any flight until it closes, as a
+// report does. A file that cannot be written is reported as a run-time error
+// and is left as it was.
+void PlotPicture::save()
+{
+    const QDir pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    QFileDialog dialog(plot_->window(), QStringLiteral("Save Plot As"),
+                       pictures.filePath(QStringLiteral("trajectory.png")),
+                       QStringLiteral("PNG image (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    // Closing the window closes the dialog with it.
+    const runtime::WindowCloseRequests closeRequests(plot_->window());
+    connect(plot_->window()->windowHandle(), &QWindow::visibleChanged, &dialog,
+            [&dialog](bool visible) {
+                if (!visible)
+                    dialog.reject();
+            });
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString path = dialog.selectedFiles().value(0);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !plot_->grab().toImage().save(&file, "PNG") ||
+        !file.commit())
+        throw runtime::RuntimeError(fileAccessError,
+                                    QStringLiteral("Cannot save %1: %2")
+                                        .arg(QDir::toNativeSeparators(path), file.errorString())
+                                        .toStdString());
+}
