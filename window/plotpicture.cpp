@@ -29,11 +29,12 @@ PlotPicture::PlotPicture(QWidget *plot) : QObject(plot), plot_(plot), menu_(new 
           &PlotPicture::copy);
     offer(QStringLiteral("Save Plot As…"), QKeySequence(Qt::CTRL | Qt::Key_S), &PlotPicture::save);
     // The Menu key goes to the focus, not to the plot: asked for anywhere in
-    // the window, the menu opens if the pointer is over the plot. The platform
-    // turns that key into a request; Shift+F10 it leaves to the program.
+    // the window, the menu opens if the pointer is over the plot. Most
+    // platforms turn that key into a request; Shift+F10 none does here.
     plot->window()->installEventFilter(this);
-    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), plot->window()),
-            &QShortcut::activated, this, [this] { popUpAt(QCursor::pos()); });
+    auto *keys = new QShortcut(plot->window());
+    keys->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    connect(keys, &QShortcut::activated, this, [this] { popUpAt(QCursor::pos()); });
 }
 
 void PlotPicture::offer(const QString &text, const QKeySequence &shortcut,
