@@ -71,9 +71,15 @@ void PlotPicture::copy()
 }
 
 // The dialog's own round of events holds any flight until it closes, as a
-// report does. A file that cannot be written is reported as a run-time error
-// and is left as it was.
+// report does.
 void PlotPicture::save()
+{
+    const QString path = askForFile();
+    if (!path.isEmpty())
+        writePng(path);
+}
+
+QString PlotPicture::askForFile()
 {
     const QDir pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     QFileDialog dialog(plot_->window(), QStringLiteral("Save Plot As"),
@@ -88,12 +94,17 @@ void PlotPicture::save()
                 if (!visible)
                     dialog.reject();
             });
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QString path = dialog.selectedFiles().value(0);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+// A file that cannot be written is reported as a run-time error and is left
+// as it was. Unbuffered: a full disk met while the last buffer is flushed
+// would go unnoticed and leave an empty file.
+void PlotPicture::writePng(const QString &path)
+{
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !plot_->grab().toImage().save(&file, "PNG") ||
-        !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !plot_->grab().toImage().save(&file, "PNG") || !file.commit())
         throw runtime::RuntimeError(fileAccessError,
                                     QStringLiteral("Cannot save %1: %2")
                                         .arg(QDir::toNativeSeparators(path), file.errorString())

@@ -30,6 +30,8 @@ private:
     bool popUpAt(QPoint pointer);
     void copy();
     void save();
+    QString askForFile();
+    void writePng(const QString &path);
 
     QWidget *plot_;
     QMenu *menu_;
