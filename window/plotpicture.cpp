@@ -28,9 +28,10 @@ PlotPicture::PlotPicture(QWidget *plot) : QObject(plot), plot_(plot), menu_(new 
     offer(QStringLiteral("Copy Plot"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
           &PlotPicture::copy);
     offer(QStringLiteral("Save Plot As…"), QKeySequence(Qt::CTRL | Qt::Key_S), &PlotPicture::save);
-    // The Menu key goes to the focus, not to the plot: asked for anywhere in
-    // the window, the menu opens if the pointer is over the plot. Most
-    // platforms turn that key into a request; Shift+F10 none does here.
+    // The Menu key and Shift+F10 go to the focus, not to the plot: pressed
+    // anywhere in the window, they open the menu if the pointer is over the
+    // plot. Where the platform turns the Menu key into a request (X11), the
+    // menu it opens has the keyboard, so the shortcut does not open it again.
     plot->window()->installEventFilter(this);
     auto *keys = new QShortcut(plot->window());
     keys->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});

@@ -56,15 +56,21 @@ public:
                 runtime::showErrorBox(error);
             }
         });
+        // A file dialog is answered once it has the keyboard.
         QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [this] {
-            if (qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
-                if (const QString path = std::exchange(fileAnswer, {}); !path.isEmpty())
-                    QTimer::singleShot(0, [path] {
-                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A,
-                                        Qt::ControlModifier);
-                        QTest::keyClicks(QApplication::focusWidget(), path);
-                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                    });
+            if (!qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+                return;
+            const QString path = std::exchange(fileAnswer, {});
+            const QString steps = path.isEmpty() ? std::exchange(answer, {}) : "";
+            QTimer::singleShot(0, [this, path, steps] {
+                if (!path.isEmpty()) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                    QTest::keyClicks(QApplication::focusWidget(), path);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                }
+                for (const QString &step : steps.split(',', Qt::SkipEmptyParts))
+                    perform(step);
+            });
         });
         QGuiApplication::clipboard()->clear();
         QCursor::setPos(window.mapToGlobal(QPoint(-1, -1))); // off the window
@@ -96,8 +102,8 @@ public:
     //   Key          a key pressed where the focus is (Tab ...), released where it then is
     //   press:Name   button cmdName pressed by a screen reader, which clicks it once
     //                it comes up
-    //   answer:steps the next error report shown in its real box, where the steps
-    //                (joined by ',') are then done: answer:Return
+    //   answer:steps the next error report shown in its real box, or file dialog, where
+    //                the steps (joined by ',') are then done: answer:Return
     //   what&what    both at once: the second queued before the first is done
     //   plot=WxH     the plot resized to W by H pixels
     //   point:X,Y    the pointer moved to pixel X,Y of the plot, resting until its tooltip shows
