@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -28,11 +27,12 @@ PlotPicture::PlotPicture(QWidget *plot) : QObject(plot), plot_(plot), menu_(new 
     offer(QStringLiteral("Copy Plot"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
           &PlotPicture::copy);
     offer(QStringLiteral("Save Plot As…"), QKeySequence(Qt::CTRL | Qt::Key_S), &PlotPicture::save);
+    plot->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(plot, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { popUpAt(plot_->mapToGlobal(at)); });
     // The Menu key and Shift+F10 go to the focus, not to the plot: pressed
     // anywhere in the window, they open the menu if the pointer is over the
-    // plot. Where the platform turns the Menu key into a request (X11), the
-    // menu it opens has the keyboard, so the shortcut does not open it again.
-    plot->window()->installEventFilter(this);
+    // plot. A text field with the focus takes the Menu key for its own menu.
     auto *keys = new QShortcut(plot->window());
     keys->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     connect(keys, &QShortcut::activated, this, [this] { popUpAt(QCursor::pos()); });
@@ -49,21 +49,10 @@ void PlotPicture::offer(const QString &text, const QKeySequence &shortcut,
     menu_->addAction(action);
 }
 
-bool PlotPicture::eventFilter(QObject *, QEvent *event)
+void PlotPicture::popUpAt(QPoint pointer)
 {
-    if (event->type() != QEvent::ContextMenu)
-        return false;
-    const auto *request = static_cast<QContextMenuEvent *>(event);
-    return popUpAt(request->reason() == QContextMenuEvent::Mouse ? request->globalPos()
-                                                                 : QCursor::pos());
-}
-
-bool PlotPicture::popUpAt(QPoint pointer)
-{
-    if (!plot_->rect().contains(plot_->mapFromGlobal(pointer)))
-        return false;
-    menu_->popup(pointer);
-    return true;
+    if (plot_->rect().contains(plot_->mapFromGlobal(pointer)))
+        menu_->popup(pointer);
 }
 
 void PlotPicture::copy()

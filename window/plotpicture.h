@@ -22,12 +22,9 @@ class PlotPicture : public QObject
 public:
     explicit PlotPicture(QWidget *plot);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void offer(const QString &text, const QKeySequence &shortcut, void (PlotPicture::*handler)());
-    bool popUpAt(QPoint pointer);
+    void popUpAt(QPoint pointer);
     void copy();
     void save();
     QString askForFile();
