@@ -7,10 +7,13 @@
 #include "errorhandling.h"
 #include "eventpump.h"
 #include "fieldtext.h"
+#include "flightreadout.h"
 #include "floatingpointguard.h"
 #include "modtrajectory.h"
 #include "needlearm.h"
 #include "picturebox.h"
+#include "plotpicture.h"
+#include "plotreadout.h"
 #include "textfield.h"
 #include "twips.h"
 
@@ -18,6 +21,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <cstdint>
 
@@ -119,6 +123,8 @@ void frmMain::createControls()
     picGraph = place<PictureBox>(this, "picGraph", {120, 120, 7695, 5415});
     picGraph->setBackColour(runtime::white);
     picGraph->setAccessibleName(QStringLiteral("Plot"));
+    plotReadout = new PlotReadout(picGraph);
+    new PlotPicture(picGraph);
     framLaunch = place<QGroupBox>(this, "framLaunch", {240, 5640, 2535, 1095},
                                   QStringLiteral("Launch Angle and Velocity (m/s)"));
     framWind = place<QGroupBox>(this, "framWind", {5160, 5640, 2535, 1095},
@@ -303,6 +309,11 @@ void frmMain::Fly(Position positionAt, CommandButton *button, const QString &rea
 {
     Point previous{0, 0};
     double t = 0;
+    // However the flight ends, the plot then says what it did.
+    const auto tellWhatItDid = qScopeGuard([&] {
+        plotReadout->tellFlight(Plotting ? describeFlight(positionAt, gravity)
+                                         : describeStop({previous.x, previous.y}));
+    });
     while (previous.y > groundThreshold) {
         runtime::pumpEvents();
         if (!Plotting)

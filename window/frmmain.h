@@ -8,6 +8,7 @@
 
 class QGroupBox;
 class QLabel;
+class PlotReadout;
 
 namespace runtime {
 class CommandButton;
@@ -72,6 +73,7 @@ private:
     bool Plotting = false;
 
     runtime::PictureBox *picGraph = nullptr;
+    PlotReadout *plotReadout = nullptr;
     QGroupBox *framLaunch = nullptr;
     QGroupBox *framWind = nullptr;
     runtime::CommandButton *cmdLaunchWithWind = nullptr;

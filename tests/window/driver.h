@@ -14,9 +14,14 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 #include <functional>
 #include <map>
@@ -55,6 +60,25 @@ public:
                 runtime::showErrorBox(error);
             }
         });
+        // A file dialog is answered once it has the keyboard.
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [this] {
+            if (!qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+                return;
+            const QString path = std::exchange(fileAnswer, {});
+            const QString steps = path.isEmpty() ? std::exchange(answer, {}) : "";
+            QTimer::singleShot(0, [this, path, steps] {
+                if (!path.isEmpty()) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                    QTest::keyClicks(QApplication::focusWidget(), path);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                }
+                for (const QString &step : steps.split(',', Qt::SkipEmptyParts))
+                    perform(step);
+            });
+        });
+        QGuiApplication::clipboard()->clear();
+        if (QGuiApplication::platformName() != "wayland") // where clients may move it
+            QCursor::setPos(window.mapToGlobal(QPoint(-1, -1))); // off the window
         QObject::connect(find<runtime::PictureBox>("picGraph"), &runtime::PictureBox::lineDrawn,
                          [this](const QLineF &line) {
                              lines << line;
@@ -85,10 +109,15 @@ public:
     //                 and press, as Qt repeats keys itself on Wayland
     //   press:Name    button cmdName pressed by a screen reader: it clicks once it
     //                 comes up
-    //   answer:steps  the next error report shown in its real box, where the steps
-    //                 (joined by ',') are then done: answer:Return
+    //   answer:steps  the next error report shown in its real box, or file dialog,
+    //                 where the steps (joined by ',') are then done: answer:Return
     //   what&what     both at once: the second queued before the first is done
     //   plot=WxH      the plot resized to W by H pixels
+    //   point:X,Y     the pointer moved to pixel X,Y of the plot, resting until its
+    //                 tooltip shows; right:X,Y: the right button clicked there
+    //   choose:Text   the item of the open menu that begins with Text clicked
+    //   file:path     the next file dialog answered: path (in a scratch folder
+    //                 unless absolute) typed over its file name, then Return
     //   close         the window closed from its title bar (closeWindow)
     // A script with a step it cannot do runs none, and seen() says why.
     void run(const QString &script)
@@ -138,6 +167,21 @@ public:
         }
         if (needles.join(" / ") != "none / none")
             outcome << "needles " + needles.join(" / ");
+        if (QToolTip::isVisible())
+            outcome << "tip " + QToolTip::text().replace('\n', " / ");
+        const QImage plot = find("picGraph")->grab().toImage();
+        const auto picture = [&](const char *what, const QImage &image) {
+            return what +
+                   (image.isNull() ? " none"
+                    : image.convertToFormat(plot.format()) == plot
+                        ? " as the plot"
+                        : QString(" %1x%2, black ").arg(image.width()).arg(image.height()) +
+                              rect(pixelsWhere(image, [](QRgb p) { return p == qRgb(0, 0, 0); })));
+        };
+        if (const QImage copy = QGuiApplication::clipboard()->image(); !copy.isNull())
+            outcome << picture("copy", copy);
+        if (!saved.isEmpty())
+            outcome << picture("saved", QImage(saved));
         outcome << errors;
         if (!window.isVisible())
             outcome << "closed";
@@ -172,7 +216,9 @@ private:
         const QKeySequence key(held[0]);
         const bool isKey = key.count() == 1 && key[0].key() != Qt::Key_unknown &&
                            QRegularExpression("^(\\d+w?)?$").match(held.value(1)).hasMatch();
-        if (what == "close" || QRegularExpression("^plot=\\d+x\\d+$").match(what).hasMatch())
+        static const QRegularExpression alone(
+            "^(close|plot=\\d+x\\d+|(point|right):\\d+,\\d+|(choose|file):.+)$");
+        if (alone.match(what).hasMatch())
             return {};
         if (name == "answer") {
             QStringList why;
@@ -206,6 +252,25 @@ private:
             QTest::keyClicks(target, what.section('=', 1));
         } else if (name == "answer") {
             answer = what.section(':', 1);
+        } else if (name == "point" || name == "right") {
+            const QStringList xy = what.section(':', 1).split(',');
+            const QWidget *plot = find("picGraph");
+            const QPoint at(xy[0].toInt(), xy[1].toInt());
+            if (name == "right")
+                QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
+                                  plot->mapTo(&window, at));
+            else // QTest would take 0,0 for the middle
+                QCursor::setPos(plot->mapToGlobal(at));
+            QTRY_VERIFY(name == "right" || QToolTip::isVisible());
+        } else if (name == "choose") {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction *item : menu->actions())
+                if (item->text().startsWith(what.section(':', 1)))
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(item).center());
+        } else if (name == "file") {
+            fileAnswer = saved = QDir(scratch.path()).filePath(what.section(':', 1));
         } else if (name == "press") {
             auto *button = find<QAbstractButton>("cmd" + what.section(':', 1));
             QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
@@ -249,5 +314,7 @@ private:
     std::multimap<qsizetype, QString> steps;
     QStringList refused;
     QString answer; // steps
+    QString fileAnswer, saved;
+    QTemporaryDir scratch;
     runtime::ErrorReporter previous;
 };

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
+#include "flightreadout.h"
+
+#include "floatingpointguard.h"
+#include "runtimeerror.h"
+
+#include <cmath>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+
+namespace {
+
+// "1,020", whatever the system's language, as the fields read '.' alone.
+struct ThousandsGrouped : std::numpunct<char>
+{
+    char do_thousands_sep() const override { return ','; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+std::string grouped(double value, int decimals)
+{
+    std::ostringstream text;
+    text.imbue(std::locale(std::locale::classic(), new ThousandsGrouped));
+    text << std::fixed << std::setprecision(decimals) << value;
+    return text.str();
+}
+
+std::string metres(double value)
+{
+    // Adding zero turns a rounded -0 into 0: no "-0 m".
+    return grouped(std::round(value) + 0.0, 0) + " m";
+}
+
+} // namespace
+
+std::string describePoint(FlightPoint point)
+{
+    return metres(point.x) + " along, " + metres(point.y) + " up";
+}
+
+std::string describeStop(FlightPoint lastDrawn)
+{
+    return "stopped " + describePoint(lastDrawn);
+}
+
+// A path's height is its rate of rise times t less half gravity times t²,
+// wind or not: so it is back at launch height after twice the rise over
+// gravity, and highest half-way there.
+std::string describePath(const std::function<FlightPoint(double)> &positionAt, double gravity)
+{
+    try {
+        const runtime::FloatingPointGuard guard;
+        const double rise = guard.checked(positionAt(1).y + gravity / 2);
+        if (!(rise > 0))
+            return "never rose above launch height";
+        const double airTime = guard.checked(2 * rise / gravity);
+        const FlightPoint landing = positionAt(airTime);
+        const FlightPoint highest = positionAt(airTime / 2);
+        return "range " + metres(landing.x) + ", highest point " + metres(highest.y) + ", " +
+               grouped(airTime, 1) + " s in the air";
+    } catch (const runtime::RuntimeError &) {
+        return "its range, highest point and time in the air cannot be computed";
+    }
+}

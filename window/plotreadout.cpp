@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
+#include "plotreadout.h"
+
+#include "flightreadout.h"
+#include "picturebox.h"
+#include "twips.h"
+
+#include <QAccessible>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+
+PlotReadout::PlotReadout(runtime::PictureBox *plot) : QObject(plot), plot_(plot)
+{
+    // Moves reach the plot alone, and only while the pointer is over it.
+    plot->setMouseTracking(true);
+    plot->installEventFilter(this);
+}
+
+void PlotReadout::tellFlight(const std::string &whatItDid)
+{
+    const QString description = QString::fromStdString(whatItDid);
+    if (plot_->accessibleDescription() == description) {
+        // The same figures again: still news to a screen reader.
+        QAccessibleEvent changed(plot_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    // A screen reader hears of a new description; a new tooltip it would miss.
+    plot_->setAccessibleDescription(description);
+}
+
+bool PlotReadout::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        showTip(help->pos(), help->globalPos());
+        return true;
+    }
+    // Once shown, the tip follows every move, not only the pointer's rests.
+    if (event->type() == QEvent::MouseMove && QToolTip::isVisible()) {
+        const auto *move = static_cast<QMouseEvent *>(event);
+        showTip(move->position().toPoint(), move->globalPosition().toPoint());
+    }
+    return false;
+}
+
+void PlotReadout::showTip(QPoint pointer, QPoint globalPointer)
+{
+    const FlightPoint metres{runtime::twipsFromPixels(pointer.x()),
+                             plot_->Height() - runtime::twipsFromPixels(pointer.y())};
+    QString tip = QString::fromStdString(describePoint(metres));
+    if (!plot_->accessibleDescription().isEmpty())
+        tip += '\n' + plot_->accessibleDescription();
+    QToolTip::showText(globalPointer, tip, plot_);
+}
