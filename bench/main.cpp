@@ -6,8 +6,8 @@
 // idling are timed.
 
 #include "applicationsetup.h"
-#include "eventpump.h"
 #include "barecanvas.h"
+#include "eventpump.h"
 #include "frmmain.h"
 #include "picturebox.h"
 #include "screenwatch.h"
@@ -251,8 +251,8 @@ int main(int argc, char *argv[])
     chooseEventLoop(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
-    benchmark::AddCustomContext(
-        "event_dispatcher", QAbstractEventDispatcher::instance()->metaObject()->className());
+    benchmark::AddCustomContext("event_dispatcher",
+                                QAbstractEventDispatcher::instance()->metaObject()->className());
     frmMain program;
     window = &program;
     BareCanvas bare(control("picGraph")->size());

@@ -77,7 +77,7 @@ public:
             });
         });
         QGuiApplication::clipboard()->clear();
-        if (QGuiApplication::platformName() != "wayland") // where clients may move it
+        if (QGuiApplication::platformName() != "wayland")        // where clients may move it
             QCursor::setPos(window.mapToGlobal(QPoint(-1, -1))); // off the window
         QObject::connect(find<runtime::PictureBox>("picGraph"), &runtime::PictureBox::lineDrawn,
                          [this](const QLineF &line) {
