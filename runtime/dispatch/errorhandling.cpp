@@ -81,7 +81,10 @@ void reportError(const RuntimeError &error) noexcept
     try {
         currentReporter()(error);
     } catch (...) {
-        printError(error);
+        try { // short of memory, say, which the line may need too
+            printError(error);
+        } catch (...) {
+        }
     }
     reporting = wasReporting;
 }
