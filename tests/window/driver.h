@@ -61,7 +61,7 @@ public:
             }
         });
         // A file dialog is answered once it has the keyboard.
-        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [this] {
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &window, [this] {
             if (!qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
                 return;
             const QString path = std::exchange(fileAnswer, {});
