@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Trevane developers
 // SPDX-License-Identifier: MIT
 
+#include "table.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -18,21 +20,7 @@ private slots:
     {
         for (const char *column : {"command", "signal", "status", "printed", "complaint"})
             QTest::addColumn<QString>(column);
-        QFile file(QFINDTESTDATA("runs.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        for (const QString &line : QString(file.readAll()).split('\n')) {
-            const QStringList cells = line.split('|');
-            if (line.trimmed().isEmpty() || line.startsWith('#'))
-                continue;
-            if (cells.size() != 6) { // fails, never dropped
-                QTest::newRow(qPrintable(line))
-                    << "echo not name, command, signal, status, last line, error >&2; exit 1"
-                    << "0"
-                    << "0"
-                    << ""
-                    << "-";
-                continue;
-            }
+        for (const QStringList &cells : tableRows(QFINDTESTDATA("runs.txt"), 6)) {
             QTestData &row = QTest::newRow(qPrintable(cells[0]));
             for (const QString &cell : cells.mid(1))
                 row << QString(cell).replace("\\n", "\n");
@@ -47,6 +35,7 @@ private slots:
         QFETCH(QString, status);
         QFETCH(QString, printed);
         QFETCH(QString, complaint);
+        QVERIFY2(signal != command, "not a row: name|command|signal|status|last line|error");
         if (command.contains("xvfb-run") && QStandardPaths::findExecutable("xvfb-run").isEmpty())
             QSKIP("no xvfb-run here");
         QProcess process;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "driver.h"
+#include "table.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -26,20 +27,10 @@ private slots:
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("seen");
-        QFile file(QFINDTESTDATA("scenarios.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        for (const QString &line : QString(file.readAll()).split('\n')) {
-            const QStringList cells = line.split('|');
-            if (line.trimmed().isEmpty() || line.startsWith('#'))
-                continue;
-            if (cells.size() != 4) { // fails, never dropped
-                QTest::newRow(qPrintable(line)) << ""
-                                                << "name | inputs | script | seen";
-                continue;
-            }
+        for (const QStringList &cells : tableRows(QFINDTESTDATA("scenarios.txt"), 4)) {
             const QStringList inputs = cells[1].split(' ', Qt::SkipEmptyParts);
             QString script = cells[2].trimmed();
-            for (qsizetype i = 0; i < inputs.size(); ++i)
+            for (qsizetype i = 0; i < std::min(inputs.size(), fields.size()); ++i)
                 script.prepend(QString("0:%1:=%2 ").arg(fields[i], inputs[i]));
             QTest::newRow(cells[0].trimmed().toUtf8()) << script << cells[3].trimmed();
         }
