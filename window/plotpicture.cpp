@@ -5,7 +5,7 @@
 
 #include "errorhandling.h"
 #include "runtimeerror.h"
-#include "windowcloserequests.h"
+#include "windowdialog.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -16,7 +16,6 @@
 #include <QSaveFile>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QWindow>
 
 namespace {
 constexpr int fileAccessError = 75;
@@ -77,14 +76,9 @@ QString PlotPicture::askForFile()
                        QStringLiteral("PNG image (*.png)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    // Closing the window closes the dialog with it.
-    const runtime::WindowCloseRequests closeRequests(plot_->window());
-    connect(plot_->window()->windowHandle(), &QWindow::visibleChanged, &dialog,
-            [&dialog](bool visible) {
-                if (!visible)
-                    dialog.reject();
-            });
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return runtime::execForWindow(dialog, plot_->window()) == QDialog::Accepted
+               ? dialog.selectedFiles().value(0)
+               : QString();
 }
 
 // A file that cannot be written is reported as a run-time error and is left

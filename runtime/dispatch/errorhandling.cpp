@@ -3,13 +3,11 @@
 
 #include "errorhandling.h"
 
-#include "windowcloserequests.h"
+#include "windowdialog.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QShortcut>
 #include <QWidget>
-#include <QWindow>
 #include <cstdio>
 #include <utility>
 
@@ -58,14 +56,7 @@ void showErrorBox(const RuntimeError &error)
     }
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
                     errorMessage(error), QMessageBox::Ok, window);
-    // The window's own close and Ctrl+Q cannot reach it past a modal box.
-    const WindowCloseRequests closeRequests(window);
-    const QShortcut quit(QKeySequence(Qt::CTRL | Qt::Key_Q), &box, window, &QWidget::close);
-    QObject::connect(window->windowHandle(), &QWindow::visibleChanged, &box, [&box](bool visible) {
-        if (!visible)
-            box.reject();
-    });
-    box.exec();
+    execForWindow(box, window);
 }
 
 ErrorReporter setErrorReporter(ErrorReporter reporter)
