@@ -9,9 +9,10 @@
 
 namespace runtime {
 
-// Ends the program on SIGTERM, SIGINT or SIGHUP the way the user would: by
-// closing its window. The handler only writes a byte to a socket; the window
-// is closed from the event loop, between handlers like any other event.
+// Ends the program on SIGTERM, SIGINT or SIGHUP (on Windows, the console's
+// Ctrl+C, Ctrl+Break or close) the way the user would: by closing its window.
+// The handler only marks the request; the window is closed from the event
+// loop, between handlers like any other event.
 class CloseOnSignal : public QObject
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "keyrepeat.h"
+#include "systemkeyrepeat.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -64,15 +65,6 @@ private:
 
 } // namespace
 
-} // namespace runtime
-
-// After the toolkit's code: X11's headers define KeyPress and KeyRelease.
-#ifdef TREVANE_X11
-#include <X11/XKBlib.h>
-#endif
-
-namespace runtime {
-
 void markKeyRepeats()
 {
     static QPointer<RepeatMarker> marker;
@@ -80,12 +72,7 @@ void markKeyRepeats()
         return;
     marker = new RepeatMarker(qGuiApp);
     qGuiApp->installEventFilter(marker);
-#ifdef TREVANE_X11
-    // Offscreen, the platform may answer as X11 yet have no display.
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 && x11->display())
-        XkbSetDetectableAutoRepeat(x11->display(), True, nullptr);
-#endif
+    askForRepeatedPresses();
 }
 
 } // namespace runtime

@@ -2,29 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #include "stackroom.h"
+#include "stackbottom.h"
 
-#include <cstdint>
 #include <limits>
-#include <pthread.h>
 
 namespace runtime {
-
-namespace {
-
-// The lowest address of this thread's stack, which grows down toward it.
-std::uintptr_t stackBottom()
-{
-    pthread_attr_t attributes;
-    if (pthread_getattr_np(pthread_self(), &attributes) != 0)
-        return 0;
-    void *bottom = nullptr;
-    std::size_t size = 0;
-    pthread_attr_getstack(&attributes, &bottom, &size);
-    pthread_attr_destroy(&attributes);
-    return reinterpret_cast<std::uintptr_t>(bottom);
-}
-
-} // namespace
 
 std::size_t stackLeft()
 {

@@ -11,7 +11,8 @@ namespace runtime {
 
 // While it lives, passes the window manager's request to close a window on to
 // that window even when a modal box blocks it, where the toolkit would drop
-// it. Only X11 shows an application such requests; elsewhere it does nothing.
+// it. X11 and Windows show an application such requests; a Wayland
+// compositor does not, and there it does nothing.
 class WindowCloseRequests : public QAbstractNativeEventFilter
 {
 public:
@@ -22,8 +23,6 @@ public:
 
 private:
     QPointer<QWidget> window_;
-    unsigned long protocols_ = 0;
-    unsigned long deleteWindow_ = 0;
 };
 
 } // namespace runtime

@@ -5,24 +5,26 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-
-#ifdef TREVANE_X11
 #include <X11/Xlib.h>
 #include <xcb/xcb.h>
-#endif
 
 namespace runtime {
 
+namespace {
+
+Atom protocols = 0;
+Atom deleteWindow = 0;
+
+} // namespace
+
 WindowCloseRequests::WindowCloseRequests(QWidget *window) : window_(window)
 {
-#ifdef TREVANE_X11
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->display())
         return;
-    protocols_ = XInternAtom(x11->display(), "WM_PROTOCOLS", False);
-    deleteWindow_ = XInternAtom(x11->display(), "WM_DELETE_WINDOW", False);
+    protocols = XInternAtom(x11->display(), "WM_PROTOCOLS", False);
+    deleteWindow = XInternAtom(x11->display(), "WM_DELETE_WINDOW", False);
     QCoreApplication::instance()->installNativeEventFilter(this);
-#endif
 }
 
 WindowCloseRequests::~WindowCloseRequests()
@@ -32,24 +34,18 @@ WindowCloseRequests::~WindowCloseRequests()
 
 bool WindowCloseRequests::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
-#ifdef TREVANE_X11
     if (eventType != "xcb_generic_event_t" || !window_)
         return false;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
     if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
         return false;
     const auto *request = static_cast<const xcb_client_message_event_t *>(message);
-    if (request->window != window_->winId() || request->type != protocols_ ||
-        request->data.data32[0] != deleteWindow_)
+    if (request->window != window_->winId() || request->type != protocols ||
+        request->data.data32[0] != deleteWindow)
         return false;
     // Closed from the event loop, as a close the toolkit lets through would be.
     QMetaObject::invokeMethod(window_, &QWidget::close, Qt::QueuedConnection);
     return true;
-#else
-    Q_UNUSED(eventType);
-    Q_UNUSED(message);
-    return false;
-#endif
 }
 
 } // namespace runtime

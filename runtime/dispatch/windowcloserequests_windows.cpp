@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Trevane developers
+// SPDX-License-Identifier: MIT
+
+#include "windowcloserequests.h"
+
+#include <QCoreApplication>
+#include <windows.h>
+
+namespace runtime {
+
+WindowCloseRequests::WindowCloseRequests(QWidget *window) : window_(window)
+{
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+WindowCloseRequests::~WindowCloseRequests()
+{
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool WindowCloseRequests::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
+{
+    if (eventType != "windows_generic_MSG" || !window_)
+        return false;
+    // What the title bar's close, Alt+F4 and the task manager's "End task" send.
+    const auto *request = static_cast<const MSG *>(message);
+    if (request->message != WM_CLOSE || request->hwnd != reinterpret_cast<HWND>(window_->winId()))
+        return false;
+    // Closed from the event loop, as a close the toolkit lets through would be.
+    QMetaObject::invokeMethod(window_, &QWidget::close, Qt::QueuedConnection);
+    return true;
+}
+
+} // namespace runtime
