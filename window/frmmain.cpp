@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QScopeGuard>
 #include <QShortcut>
+#include <algorithm>
 #include <cstdint>
 
 using namespace modTrajectory;
@@ -62,16 +63,20 @@ bool showsStop(const CommandButton *button)
     return button->caption().trimmed().toLower() == stopCaption.toLower();
 }
 
-// A small sans-serif face whose captions fit the controls' fixed sizes.
+// A small sans-serif face whose captions fit the controls' fixed sizes:
+// Liberation Sans, or Arial, whose metrics it shares, where it is missing (Windows).
 QFont controlFont()
 {
-    QFont font(QStringLiteral("Liberation Sans"));
+    const QStringList families{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+    QFont font;
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     // Another face cuts the captions, and with none at all they are boxes.
-    if (!QFontDatabase::hasFamily(font.family()))
+    if (std::ranges::none_of(
+            families, [](const QString &family) { return QFontDatabase::hasFamily(family); }))
         qWarning("The font %s is missing: the captions may be cut or unreadable.",
-                 qPrintable(font.family()));
+                 qPrintable(families.front()));
     return font;
 }
 
