@@ -27,7 +27,7 @@ Options:
 
 Qt's standard options, one or two dashes:
   -platform name           the platform to open the window on: xcb (X11),
-                           wayland, offscreen ... (as QT_QPA_PLATFORM)
+                           wayland, windows, offscreen ... (as QT_QPA_PLATFORM)
   -display display         the X display (as DISPLAY)
   -style name              the widget style (as QT_STYLE_OVERRIDE)
   -stylesheet file         a Qt style sheet
@@ -48,13 +48,17 @@ bool isSet(const char *name)
 // Whether Qt would abort for want of a display: DISPLAY and WAYLAND_DISPLAY
 // unset, and the platform tried first (of a list such as "wayland;xcb") is one
 // that needs them, not offscreen, vnc ...
-bool lacksDisplay(std::string_view platform, bool displayOption)
+bool lacksDisplay([[maybe_unused]] std::string_view platform, [[maybe_unused]] bool displayOption)
 {
+#ifdef _WIN32
+    return false; // every program on Windows draws on the desktop it was started in
+#else
     if (displayOption || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
         return false;
     if (platform.empty() && isSet("QT_QPA_PLATFORM"))
         platform = std::getenv("QT_QPA_PLATFORM");
     return platform.empty() || platform.starts_with("xcb") || platform.starts_with("wayland");
+#endif
 }
 
 int refuse(const std::string &argument)
