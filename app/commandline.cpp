@@ -39,6 +39,13 @@ Qt's standard options, one or two dashes:
   -reverse                 lay the window out right to left
 )";
 
+#ifdef _WIN32
+// Every program on Windows draws on the desktop it was started in.
+bool lacksDisplay(std::string_view, bool)
+{
+    return false;
+}
+#else
 bool isSet(const char *name)
 {
     const char *value = std::getenv(name);
@@ -48,18 +55,15 @@ bool isSet(const char *name)
 // Whether Qt would abort for want of a display: DISPLAY and WAYLAND_DISPLAY
 // unset, and the platform tried first (of a list such as "wayland;xcb") is one
 // that needs them, not offscreen, vnc ...
-bool lacksDisplay([[maybe_unused]] std::string_view platform, [[maybe_unused]] bool displayOption)
+bool lacksDisplay(std::string_view platform, bool displayOption)
 {
-#ifdef _WIN32
-    return false; // every program on Windows draws on the desktop it was started in
-#else
     if (displayOption || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
         return false;
     if (platform.empty() && isSet("QT_QPA_PLATFORM"))
         platform = std::getenv("QT_QPA_PLATFORM");
     return platform.empty() || platform.starts_with("xcb") || platform.starts_with("wayland");
-#endif
 }
+#endif
 
 int refuse(const std::string &argument)
 {

@@ -10,19 +10,23 @@
 #include "eventpump.h"
 #include "frmmain.h"
 #include "picturebox.h"
+#include "processusage.h"
 #include "screenwatch.h"
 #include "twips.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <benchmark/benchmark.h>
-#include <ctime>
-#include <unistd.h>
+#ifdef _WIN32
+#define CALLGRIND_ZERO_STATS static_cast<void>(0)
+#define CALLGRIND_TOGGLE_COLLECT static_cast<void>(0)
+#define CALLGRIND_DUMP_STATS_AT(name) static_cast<void>(name)
+#else
 #include <valgrind/callgrind.h>
+#endif
 
 using benchmark::Counter;
 using benchmark::State;
@@ -33,13 +37,6 @@ namespace {
 QWidget *window = nullptr;    // the program's window
 BareCanvas *canvas = nullptr; // the bare loop, beside it
 const char *const still = "cmdLaunchWithoutWind", *const wind = "cmdLaunchWithWind";
-
-double residentKiB()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    statm.open(QIODevice::ReadOnly);
-    return statm.readAll().split(' ').value(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / 1024;
-}
 
 QWidget *control(const char *name)
 {
@@ -213,10 +210,10 @@ int runHost(int argc, char *argv[])
         aim(300, 70);
         click(still);
     }
-    const std::clock_t before = std::clock();
+    const double before = cpuMilliseconds();
     QTimer::singleShot(3000, &app, &QCoreApplication::quit);
     QApplication::exec();
-    std::printf("%.3f\n", double(std::clock() - before) * 1000 / CLOCKS_PER_SEC);
+    std::printf("%.3f\n", cpuMilliseconds() - before);
     return 0;
 }
 

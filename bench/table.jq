@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Trevane developers
 # SPDX-License-Identifier: MIT
 
-# The table, from Google Benchmark's JSON (times in µs) on X and offscreen,
-# and the callgrind totals. A figure missing is an error.
+# The table, from Google Benchmark's JSON (times in µs) on $screen (X, or
+# Wine's windows platform) and offscreen, and the callgrind totals where they
+# were counted ($counted empty under Wine). A figure missing is an error.
 def figures: [.benchmarks[] | if .error_occurred then error(.error_message) else . end
     | select(.run_type == "iteration" or .aggregate_name == "median")
     | (.run_name | sub("/(iterations|repeats|manual_time).*"; "")) as $key
@@ -15,14 +16,15 @@ def row($figure; $set; $a; $reference; $b; f):
       + (if $r == 0 then "—" else $v / $r | show | tostring end) + " |";
 
 [$x, $offscreen] | map(.[0].context.event_dispatcher) as [$xLoop, $offLoop]
-| ($x[0] | figures) as $x | ($offscreen[0] | figures) as $off | ($counted[0] | figures) as $counted
+| ($x[0] | figures) as $x | ($offscreen[0] | figures) as $off
+| ($counted[0] // {benchmarks: []} | figures) as $counted
 | "bare Qt loop" as $bare | "click → white plot" as $clear | "empty Qt window" as $empty
-| "Event loop: \($xLoop) (X), \($offLoop) (offscreen)",
+| "Event loop: \($xLoop) (\($screen)), \($offLoop) (offscreen)",
   "", "| figure | Trevane | reference | ratio |", "|---|---|---|---|",
-  ((["X", $x], ["offscreen", $off]) as [$on, $set] | (["", "still"], [" with wind", "wind"]) as [$with, $w]
+  (([$screen, $x], ["offscreen", $off]) as [$on, $set] | (["", "still"], [" with wind", "wind"]) as [$with, $w]
     | row("flight\($with), µs per segment, \($on)"; $set; "flight/\($w)"; $bare; "flight/bare";
           .real_time / .segments)),
-  ((["X", $x], ["offscreen", $off]) as [$on, $set]
+  (([$screen, $x], ["offscreen", $off]) as [$on, $set]
     | ($set.round.real_time) as $round | ($set["flight/still"] | .real_time / .segments) as $segment
     | "| round of events with nothing to do, µs, \($on) | \($round | show) | flight's segment: "
       + "\($segment | show) | \($round / $segment | show) |"),
@@ -37,6 +39,6 @@ def row($figure; $set; $a; $reference; $b; f):
   row("start-up → window on screen, ms"; $x; "host/window"; $empty; "host/empty"; .real_time / 1000),
   row("resident memory then, MiB"; $x; "host/window"; $empty; "host/empty"; .rss_kib / 1024),
   row("CPU in 3 s idle after a flight, ms"; $x; "host/window_idle"; $empty; "host/empty_idle"; .cpu_ms),
-  ((["", "still"], [", wind", "wind"]) as [$with, $w]
+  (select($counted != {}) | (["", "still"], [", wind", "wind"]) as [$with, $w]
     | row("callgrind instructions per segment\($with)"; $counted; "flight/\($w)"; $bare; "flight/bare";
           $instructions[0][.key] / .segments / .iterations))

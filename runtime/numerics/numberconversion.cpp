@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
+#include <string>
 
 namespace runtime {
 
@@ -71,10 +72,19 @@ NumberSpan findNumber(std::u16string_view text)
     return span;
 }
 
-locale_t cLocale()
+// The number as C reads it, with a point for the decimal point, whatever the
+// user's locale.
+double readDecimal(const std::string &number)
 {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return locale;
+#ifdef _WIN32
+    // A Windows program keeps the "C" locale unless it sets another, and
+    // neither it nor Qt does; mingw-w64's strtod is its own, correctly rounded.
+    return std::strtod(number.c_str(), nullptr);
+#else
+    // Qt sets the user's locale on POSIX systems, where the point may be a comma.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return strtod_l(number.c_str(), nullptr, cLocale);
+#endif
 }
 
 } // namespace
@@ -86,7 +96,7 @@ double valueOfText(std::u16string_view text)
         return 0.0;
     // Every character of the span is ASCII, so narrowing it is exact.
     std::string number(text.begin() + span.begin, text.begin() + span.end);
-    const double value = strtod_l(number.c_str(), nullptr, cLocale());
+    const double value = readDecimal(number);
     if (std::isinf(value))
         throw RuntimeError::overflow();
     return value;
