@@ -22,6 +22,9 @@ public:
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
 private:
+    // Closes the window once back in the event loop; the request is taken.
+    bool closeWindow();
+
     QPointer<QWidget> window_;
 };
 

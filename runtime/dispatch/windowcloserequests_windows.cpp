@@ -13,11 +13,6 @@ WindowCloseRequests::WindowCloseRequests(QWidget *window) : window_(window)
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-WindowCloseRequests::~WindowCloseRequests()
-{
-    QCoreApplication::instance()->removeNativeEventFilter(this);
-}
-
 bool WindowCloseRequests::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
     if (eventType != "windows_generic_MSG" || !window_)
@@ -26,9 +21,7 @@ bool WindowCloseRequests::nativeEventFilter(const QByteArray &eventType, void *m
     const auto *request = static_cast<const MSG *>(message);
     if (request->message != WM_CLOSE || request->hwnd != reinterpret_cast<HWND>(window_->winId()))
         return false;
-    // Closed from the event loop, as a close the toolkit lets through would be.
-    QMetaObject::invokeMethod(window_, &QWidget::close, Qt::QueuedConnection);
-    return true;
+    return closeWindow();
 }
 
 } // namespace runtime

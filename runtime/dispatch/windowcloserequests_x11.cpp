@@ -27,11 +27,6 @@ WindowCloseRequests::WindowCloseRequests(QWidget *window) : window_(window)
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-WindowCloseRequests::~WindowCloseRequests()
-{
-    QCoreApplication::instance()->removeNativeEventFilter(this);
-}
-
 bool WindowCloseRequests::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
     if (eventType != "xcb_generic_event_t" || !window_)
@@ -43,9 +38,7 @@ bool WindowCloseRequests::nativeEventFilter(const QByteArray &eventType, void *m
     if (request->window != window_->winId() || request->type != protocols ||
         request->data.data32[0] != deleteWindow)
         return false;
-    // Closed from the event loop, as a close the toolkit lets through would be.
-    QMetaObject::invokeMethod(window_, &QWidget::close, Qt::QueuedConnection);
-    return true;
+    return closeWindow();
 }
 
 } // namespace runtime
