@@ -3,11 +3,46 @@
 
 #include "table.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace {
+
+// Whether a process of the session still runs: not one that has ended and
+// waits for init to reap it.
+bool runs(pid_t session)
+{
+    for (const QString &pid : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile stat("/proc/" + pid + "/stat");
+        // "pid (name) state ppid pgrp session ..."
+        const QList<QByteArray> fields = stat.open(QIODevice::ReadOnly)
+                                             ? stat.readAll().split(')').last().split(' ')
+                                             : QList<QByteArray>();
+        if (fields.size() > 5 && fields[5].toInt() == session && fields[1] != "Z")
+            return true;
+    }
+    return false;
+}
+
+// Ends every process of a row's session: a hung row's compositor and X
+// server too, which its shell, once killed, can no longer end.
+void endSession(pid_t session)
+{
+    ::kill(-session, SIGTERM);
+    if (!QTest::qWaitFor([session] { return !runs(session); }, 5000))
+        ::kill(-session, SIGKILL);
+}
+
+} // namespace
 
 // The program as a process: its command line, and its ends, closed by a
 // signal or, in the tests' host, while busy. A row each in runs.txt.
@@ -43,16 +78,31 @@ private slots:
         environment.insert("TREVANE", TREVANE);
         environment.insert("HOST", WINDOWHOST);
         environment.insert("WESTON", UNDER_WESTON);
+        const QTemporaryDir scratch; // private, as Wayland asks of XDG_RUNTIME_DIR
+        environment.insert("SCRATCH", scratch.path());
         process.setProcessEnvironment(environment);
+        // A session of its own, ended with the row however it ends, and told
+        // when this test dies.
+        process.setChildProcessModifier([] {
+            ::setsid();
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        });
         process.start("sh", {"-c", command});
-        const auto handles = [&] { // by the kernel's mask of the signals given handlers
-            QFile file(QStringLiteral("/proc/%1/status").arg(process.processId()));
+        QVERIFY(process.waitForStarted());
+        const auto session = pid_t(process.processId());
+        const auto ended = qScopeGuard([session] { endSession(session); });
+        const QString program = QFileInfo(TREVANE).canonicalFilePath();
+        const auto handles = [&] { // the program itself, by the kernel's mask of signals handled
+            if (QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(session)) != program)
+                return false;
+            QFile file(QStringLiteral("/proc/%1/status").arg(session));
             const QByteArray s = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
-            return s.mid(s.indexOf("SigCgt:") + 7, 17).toULongLong({}, 16) >> (signal.toInt() - 1) &
-                   1;
+            return (s.mid(s.indexOf("SigCgt:") + 7, 17).toULongLong({}, 16) >>
+                        (signal.toInt() - 1) &
+                    1) != 0;
         };
-        if (signal != "0" && process.waitForStarted() && QTest::qWaitFor(handles, 20000))
-            ::kill(pid_t(process.processId()), signal.toInt());
+        if (signal != "0" && QTest::qWaitFor(handles, 20000))
+            ::kill(session, signal.toInt());
         QVERIFY(process.waitForFinished(60000)); // only a hung process takes that long
         const QString errors = process.readAllStandardError();
         if (process.exitCode() == 77)

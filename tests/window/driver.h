@@ -36,6 +36,14 @@ inline QString rect(const QRect &r)
 // The fields, in the order seen() shows them.
 const QStringList fields{"LaunchVelocity", "LaunchAngle", "WindVelocity", "WindAngle"};
 
+// Waits for what the next step needs; a wait that times out ends the run
+// loudly, as a hung step would only end it at its time limit.
+template <typename Condition> void awaitOrDie(Condition condition, const char *what)
+{
+    if (!QTest::qWaitFor(condition, 20000))
+        qFatal("the window driver gave up waiting for %s", what);
+}
+
 class Driver
 {
 public:
@@ -45,15 +53,20 @@ public:
         window.activateWindow(); // where no window manager does it
         // Not qWaitForWindowActive: Qt's Wayland plugin does not report activation
         // as a capability, though it activates the window the compositor focuses.
-        if (!QTest::qWaitFor([this] { return window.isActiveWindow(); }))
-            qFatal("the window did not become active");
+        awaitOrDie([this] { return window.isActiveWindow(); }, "the window to become active");
         previous = runtime::setErrorReporter([this](const runtime::RuntimeError &error) {
             errors << runtime::errorMessage(error);
             if (const QString steps = std::exchange(answer, {});
                 !steps.isEmpty()) { // in the real box
                 QTimer::singleShot(0, [this, steps] {
-                    QTRY_VERIFY(QApplication::activeModalWidget() && // not yet shown on Wayland
-                                QApplication::activeModalWidget()->isActiveWindow());
+                    // Keys go to Qt's focus window, which on Wayland can still be
+                    // the main window once the compositor has activated the box.
+                    awaitOrDie(
+                        [] {
+                            const QWidget *box = QApplication::activeModalWidget();
+                            return box && box->windowHandle() == QGuiApplication::focusWindow();
+                        },
+                        "the report box to have the keyboard");
                     for (const QString &step : steps.split(','))
                         perform(step);
                 });
@@ -261,10 +274,12 @@ private:
                                   plot->mapTo(&window, at));
             else // QTest would take 0,0 for the middle
                 QCursor::setPos(plot->mapToGlobal(at));
-            QTRY_VERIFY(name == "right" || QToolTip::isVisible());
+            if (name == "point")
+                awaitOrDie([] { return QToolTip::isVisible(); }, "the plot's tooltip");
         } else if (name == "choose") {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            QVERIFY(menu);
+            if (!menu)
+                qFatal("the window driver found no menu open to choose from");
             for (QAction *item : menu->actions())
                 if (item->text().startsWith(what.section(':', 1)))
                     QTest::mouseClick(menu, Qt::LeftButton, {},
@@ -275,8 +290,8 @@ private:
             auto *button = find<QAbstractButton>("cmd" + what.section(':', 1));
             QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
                 QAccessibleActionInterface::pressAction());
-            if (!QTest::qWaitFor([button] { return !button->isDown(); }))
-                qFatal("a button pressed by a screen reader stayed down");
+            awaitOrDie([button] { return !button->isDown(); },
+                       "a button pressed by a screen reader to come up");
         } else if (target && !what.contains(':')) {
             QTest::mouseClick(target, Qt::LeftButton);
         } else {
