@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ const std::set<std::string_view> qtOptionsWithValue{
     "-qwindowicon", "-qwindowtitle", "-style",         "-stylesheet"};
 const std::set<std::string_view> qtFlags{"-reverse"};
 
+const std::map<std::string_view, runtime::Pace> paces{{"fast", runtime::Pace::AsFastAsPossible},
+                                                      {"real", runtime::Pace::RealTime},
+                                                      {"slow", runtime::Pace::SlowMotion}};
+
 const char usage[] = R"(Usage: trevane [option ...]
 Trevane explores projectile motion: type a launch angle and velocity, and
 optionally a wind, and watch the flight drawn on a plot. It opens one window.
@@ -24,6 +29,9 @@ optionally a wind, and watch the flight drawn on a plot. It opens one window.
 Options:
   -h, --help               show this help and exit
   -v, --version            show the version and exit
+  --pace=fast|real|slow    draw flights as fast as possible (as the plot's
+                           menu starts), in real time (a segment each tenth
+                           of a second) or in slow motion (a quarter of that)
 
 Qt's standard options, one or two dashes:
   -platform name           the platform to open the window on: xcb (X11),
@@ -73,7 +81,7 @@ int refuse(const std::string &argument)
 
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, char *argv[])
+std::optional<int> answerCommandLine(int argc, char *argv[], WindowOptions &options)
 {
     std::string platform;
     bool displayOption = false;
@@ -86,6 +94,16 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         if (option == "-v" || option == "--version") {
             std::printf("trevane %s\n", TREVANE_VERSION);
             return 0;
+        }
+        if (option.starts_with("--pace=")) {
+            const auto pace = paces.find(std::string_view(option).substr(7));
+            if (pace == paces.end()) {
+                std::fprintf(stderr, "trevane: unknown pace in '%s': fast, real or slow\n",
+                             argv[i]);
+                return 2;
+            }
+            options.pace = pace->second;
+            continue;
         }
         if (option.starts_with("--")) // Qt reads its options with one dash or two
             option.erase(0, 1);

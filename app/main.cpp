@@ -13,13 +13,15 @@ int main(int argc, char *argv[])
     // Before anything else, so that even an early SIGTERM closes the window
     // rather than killing the program.
     runtime::CloseOnSignal::catchSignals();
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
+    WindowOptions options;
+    if (const std::optional<int> status = answerCommandLine(argc, argv, options))
         return *status;
     chooseEventLoop(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
 
     frmMain window;
+    window.setPace(options.pace);
     const runtime::CloseOnSignal closeOnSignal(&window);
     window.show();
     return QApplication::exec();

@@ -7,11 +7,14 @@
 #include "errorhandling.h"
 #include "eventpump.h"
 #include "fieldtext.h"
+#include "flightpace.h"
 #include "flightreadout.h"
 #include "floatingpointguard.h"
 #include "modtrajectory.h"
 #include "needlearm.h"
+#include "pacedpump.h"
 #include "picturebox.h"
+#include "plotmenu.h"
 #include "plotpicture.h"
 #include "plotreadout.h"
 #include "textfield.h"
@@ -123,13 +126,21 @@ void frmMain::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void frmMain::setPace(runtime::Pace pace)
+{
+    flightPace->setPace(pace);
+}
+
 void frmMain::createControls()
 {
     picGraph = place<PictureBox>(this, "picGraph", {120, 120, 7695, 5415});
     picGraph->setBackColour(runtime::white);
     picGraph->setAccessibleName(QStringLiteral("Plot"));
     plotReadout = new PlotReadout(picGraph);
-    new PlotPicture(picGraph);
+    auto *plotMenu = new PlotMenu(picGraph);
+    new PlotPicture(picGraph, plotMenu);
+    plotMenu->addSeparator();
+    flightPace = new FlightPace(plotMenu);
     framLaunch = place<QGroupBox>(this, "framLaunch", {240, 5640, 2535, 1095},
                                   QStringLiteral("Launch Angle and Velocity (m/s)"));
     framWind = place<QGroupBox>(this, "framWind", {5160, 5640, 2535, 1095},
@@ -309,18 +320,27 @@ void frmMain::PlotWithWind(double launchVelocity, double launchAngle, double win
 // One segment per tenth of a second, with a round of events before each, until
 // the previous point lies a metre or more below launch height or the flight is
 // stopped. Ground level lies the box's outer height below its inner top edge.
+// At a pace, the round lasts until the segment is due, the pace's interval
+// after this flight drew its previous one; the first is drawn at once.
 template <typename Position>
 void frmMain::Fly(Position positionAt, CommandButton *button, const QString &readyCaption)
 {
     Point previous{0, 0};
     double t = 0;
+    std::chrono::milliseconds lastDrawn{};
     // However the flight ends, the plot then says what it did.
     const auto tellWhatItDid = qScopeGuard([&] {
         plotReadout->tellFlight(Plotting ? describeFlight(positionAt, gravity)
                                          : describeStop({previous.x, previous.y}));
     });
     while (previous.y > groundThreshold) {
-        runtime::pumpEvents();
+        const runtime::Pace pace = flightPace->pace();
+        if (pace == runtime::Pace::AsFastAsPossible || t == 0)
+            runtime::pumpEvents();
+        else
+            runtime::pumpEventsUntil(
+                [&] { return lastDrawn + runtime::segmentInterval(flightPace->pace()); },
+                [this] { return Plotting; });
         if (!Plotting)
             break;
         const runtime::FloatingPointGuard guard;
@@ -332,6 +352,8 @@ void frmMain::Fly(Position positionAt, CommandButton *button, const QString &rea
         const float toY = runtime::toSingle(guard.checked(height - next.y));
         const double nextT = guard.checked(t + timeStep);
         picGraph->Line(fromX, fromY, toX, toY, runtime::black);
+        if (pace != runtime::Pace::AsFastAsPossible)
+            lastDrawn = runtime::paceNow();
         t = nextT;
         previous = next;
     }

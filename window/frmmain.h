@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "pacedpump.h"
+
 #include <QWidget>
 #include <array>
 
 class QGroupBox;
 class QLabel;
+class FlightPace;
 class PlotReadout;
 
 namespace runtime {
@@ -31,6 +34,9 @@ class frmMain : public QWidget
 public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
+
+    // The pace flights are drawn at, as the plot's menu sets it.
+    void setPace(runtime::Pace pace);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,6 +80,7 @@ private:
 
     runtime::PictureBox *picGraph = nullptr;
     PlotReadout *plotReadout = nullptr;
+    FlightPace *flightPace = nullptr;
     QGroupBox *framLaunch = nullptr;
     QGroupBox *framWind = nullptr;
     runtime::CommandButton *cmdLaunchWithWind = nullptr;

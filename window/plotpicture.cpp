@@ -14,30 +14,21 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QSaveFile>
-#include <QShortcut>
 #include <QStandardPaths>
 
 namespace {
 constexpr int fileAccessError = 75;
 }
 
-PlotPicture::PlotPicture(QWidget *plot) : QObject(plot), plot_(plot), menu_(new QMenu(plot))
+PlotPicture::PlotPicture(QWidget *plot, QMenu *plotMenu) : QObject(plot), plot_(plot)
 {
-    offer(QStringLiteral("Copy Plot"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    offer(plotMenu, QStringLiteral("Copy Plot"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
           &PlotPicture::copy);
-    offer(QStringLiteral("Save Plot As…"), QKeySequence(Qt::CTRL | Qt::Key_S), &PlotPicture::save);
-    plot->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(plot, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { popUpAt(plot_->mapToGlobal(at)); });
-    // The Menu key and Shift+F10 go to the focus, not to the plot: pressed
-    // anywhere in the window, they open the menu if the pointer is over the
-    // plot. A text field with the focus takes the Menu key for its own menu.
-    auto *keys = new QShortcut(plot->window());
-    keys->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    connect(keys, &QShortcut::activated, this, [this] { popUpAt(QCursor::pos()); });
+    offer(plotMenu, QStringLiteral("Save Plot As…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+          &PlotPicture::save);
 }
 
-void PlotPicture::offer(const QString &text, const QKeySequence &shortcut,
+void PlotPicture::offer(QMenu *plotMenu, const QString &text, const QKeySequence &shortcut,
                         void (PlotPicture::*handler)())
 {
     auto *action = new QAction(text, plot_->window());
@@ -45,13 +36,7 @@ void PlotPicture::offer(const QString &text, const QKeySequence &shortcut,
     connect(action, &QAction::triggered, this,
             [this, handler] { runtime::runHandler([this, handler] { (this->*handler)(); }); });
     plot_->window()->addAction(action);
-    menu_->addAction(action);
-}
-
-void PlotPicture::popUpAt(QPoint pointer)
-{
-    if (plot_->rect().contains(plot_->mapFromGlobal(pointer)))
-        menu_->popup(pointer);
+    plotMenu->addAction(action);
 }
 
 void PlotPicture::copy()

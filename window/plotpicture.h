@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPoint>
 
 class QKeySequence;
 class QMenu;
@@ -12,24 +11,22 @@ class QWidget;
 
 // The plot's picture taken away, pixel for pixel at the screen's scale:
 // copied to the clipboard as an image or saved as a PNG file, whatever is
-// drawn so far. A context menu over the plot offers both (right button, or
-// the Menu key or Shift+F10 with the pointer there); Ctrl+Shift+C and
-// Ctrl+S do them from anywhere in the window.
+// drawn so far. The plot's menu offers both; Ctrl+Shift+C and Ctrl+S do
+// them from anywhere in the window.
 class PlotPicture : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit PlotPicture(QWidget *plot);
+    PlotPicture(QWidget *plot, QMenu *plotMenu);
 
 private:
-    void offer(const QString &text, const QKeySequence &shortcut, void (PlotPicture::*handler)());
-    void popUpAt(QPoint pointer);
+    void offer(QMenu *plotMenu, const QString &text, const QKeySequence &shortcut,
+               void (PlotPicture::*handler)());
     void copy();
     void save();
     QString askForFile();
     void writePng(const QString &path);
 
     QWidget *plot_;
-    QMenu *menu_;
 };

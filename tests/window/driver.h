@@ -9,6 +9,7 @@
 
 #include "errorhandling.h"
 #include "frmmain.h"
+#include "pacedpump.h"
 #include "picturebox.h"
 #include "pixels.h"
 
@@ -89,6 +90,7 @@ public:
                     perform(step);
             });
         });
+        previousClock = runtime::setPaceClock([this] { return clock; });
         QGuiApplication::clipboard()->clear();
         if (QGuiApplication::platformName() != "wayland")        // where clients may move it
             QCursor::setPos(window.mapToGlobal(QPoint(-1, -1))); // off the window
@@ -100,7 +102,11 @@ public:
                                  act(step->second);
                          });
     }
-    ~Driver() { runtime::setErrorReporter(previous); }
+    ~Driver()
+    {
+        runtime::setPaceClock(previousClock);
+        runtime::setErrorReporter(previous);
+    }
 
     template <typename Control = QWidget> Control *find(const QString &name) const
     {
@@ -128,10 +134,14 @@ public:
     //   plot=WxH      the plot resized to W by H pixels
     //   point:X,Y     the pointer moved to pixel X,Y of the plot, resting until its
     //                 tooltip shows; right:X,Y: the right button clicked there
-    //   choose:Text   the item of the open menu that begins with Text clicked
+    //   choose:Text   the item of the open menu that begins with Text clicked, or
+    //                 its submenu opened
     //   file:path     the next file dialog answered: path (in a scratch folder
     //                 unless absolute) typed over its file name, then Return
     //   close         the window closed from its title bar (closeWindow)
+    //   tick:N        the clock paced flights keep moved on by N ms (it stands
+    //                 still otherwise)
+    //   next:what     what done a round of events later
     // A script with a step it cannot do runs none, and seen() says why.
     void run(const QString &script)
     {
@@ -230,7 +240,7 @@ private:
         const bool isKey = key.count() == 1 && key[0].key() != Qt::Key_unknown &&
                            QRegularExpression("^(\\d+w?)?$").match(held.value(1)).hasMatch();
         static const QRegularExpression alone(
-            "^(close|plot=\\d+x\\d+|(point|right):\\d+,\\d+|(choose|file):.+)$");
+            "^(close|plot=\\d+x\\d+|(point|right):\\d+,\\d+|tick:\\d+|(choose|file):.+)$");
         if (alone.match(what).hasMatch())
             return {};
         if (name == "answer") {
@@ -239,6 +249,8 @@ private:
                 why << refusal(step);
             return why.join("");
         }
+        if (name == "next")
+            return refusal(rest.mid(1));
         if (name == "press")
             return find<QAbstractButton>("cmd" + rest.mid(1)) ? "" : "no such button";
         if (rest.startsWith('=') || rest.startsWith(":="))
@@ -255,6 +267,8 @@ private:
         const QStringList held = what.section(':', -1).split('*');
         if (what == "close") {
             closeWindow();
+        } else if (name == "next") {
+            act(what.section(':', 1));
         } else if (what.startsWith("plot=")) {
             const QStringList size = what.mid(5).split('x');
             find("picGraph")->resize(size[0].toInt(), size[1].toInt());
@@ -265,6 +279,8 @@ private:
             QTest::keyClicks(target, what.section('=', 1));
         } else if (name == "answer") {
             answer = what.section(':', 1);
+        } else if (name == "tick") {
+            clock += std::chrono::milliseconds(what.section(':', 1).toInt());
         } else if (name == "point" || name == "right") {
             const QStringList xy = what.section(':', 1).split(',');
             const QWidget *plot = find("picGraph");
@@ -280,10 +296,19 @@ private:
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             if (!menu)
                 qFatal("the window driver found no menu open to choose from");
-            for (QAction *item : menu->actions())
-                if (item->text().startsWith(what.section(':', 1)))
-                    QTest::mouseClick(menu, Qt::LeftButton, {},
-                                      menu->actionGeometry(item).center());
+            const QList<QAction *> items = menu->actions();
+            const auto item = std::ranges::find_if(
+                items, [&](QAction *each) { return each->text().startsWith(what.section(':', 1)); });
+            if (item == items.end())
+                qFatal("the window driver found no such item in the menu");
+            if (QMenu *submenu = (*item)->menu()) { // opened at once from the keyboard
+                menu->setActiveAction(*item);
+                QTest::keyClick(menu, Qt::Key_Right);
+                if (QApplication::activePopupWidget() != submenu)
+                    qFatal("the window driver could not open a submenu");
+            } else {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*item).center());
+            }
         } else if (name == "file") {
             fileAnswer = saved = QDir(scratch.path()).filePath(what.section(':', 1));
         } else if (name == "press") {
@@ -332,4 +357,6 @@ private:
     QString fileAnswer, saved;
     QTemporaryDir scratch;
     runtime::ErrorReporter previous;
+    std::chrono::milliseconds clock{};
+    runtime::PaceClock previousClock;
 };
