@@ -297,8 +297,9 @@ private:
             if (!menu)
                 qFatal("the window driver found no menu open to choose from");
             const QList<QAction *> items = menu->actions();
-            const auto item = std::ranges::find_if(
-                items, [&](QAction *each) { return each->text().startsWith(what.section(':', 1)); });
+            const auto item = std::ranges::find_if(items, [&](QAction *each) {
+                return each->text().startsWith(what.section(':', 1));
+            });
             if (item == items.end())
                 qFatal("the window driver found no such item in the menu");
             if (QMenu *submenu = (*item)->menu()) { // opened at once from the keyboard
