@@ -141,7 +141,9 @@ public:
     //   close         the window closed from its title bar (closeWindow)
     //   tick:N        the clock paced flights keep moved on by N ms (it stands
     //                 still otherwise)
-    //   next:what     what done a round of events later
+    //   next:what     what queued again when its turn comes: still in the same
+    //                 round of a flight's events, which delivers what its handlers
+    //                 queue; next:next:what is in the round after
     // A script with a step it cannot do runs none, and seen() says why.
     void run(const QString &script)
     {
