@@ -9,6 +9,7 @@
 #include "barecanvas.h"
 #include "eventpump.h"
 #include "frmmain.h"
+#include "pacedpump.h"
 #include "picturebox.h"
 #include "processusage.h"
 #include "screenwatch.h"
@@ -103,6 +104,39 @@ void flight(State &state, const char *button, double velocity, const char *name)
     state.counters["segments"] = double(count - 1);
     state.counters["tenths"] = Counter(tenths, Counter::kAvgIterations);
     state.counters["rss_growth_kib"] = Counter(growth, Counter::kAvgIterations);
+}
+
+// A flight at 45° without wind drawn in real time: from the click to its
+// landing (its last segment), against the time that segment falls due, and
+// the CPU the whole process used meanwhile, in ms per second of wall time.
+void realTime(State &state, double velocity)
+{
+    auto *program = static_cast<frmMain *>(window);
+    aim(velocity, 45);
+    program->setPace(runtime::Pace::RealTime);
+    std::size_t segments = 0;
+    Clock::time_point landed;
+    double cpuAtLanding = 0, cpuPerSecond = 0, due = 0;
+    for (auto _ : state) {
+        segments = 0;
+        const double cpuBefore = cpuMilliseconds();
+        const Clock::time_point clicked = Clock::now();
+        launch(still, [&](const QLineF &) {
+            ++segments;
+            landed = Clock::now();
+            cpuAtLanding = cpuMilliseconds();
+        });
+        const double wall = Seconds(landed - clicked).count();
+        state.SetIterationTime(wall);
+        cpuPerSecond += (cpuAtLanding - cpuBefore) / wall;
+        // The first segment is drawn at once, each other one an interval later.
+        due += double(segments - 1) *
+               double(runtime::segmentInterval(runtime::Pace::RealTime).count());
+    }
+    program->setPace(runtime::Pace::AsFastAsPossible);
+    state.counters["segments"] = double(segments);
+    state.counters["due_ms"] = Counter(due, Counter::kAvgIterations);
+    state.counters["cpu_ms_per_s"] = Counter(cpuPerSecond, Counter::kAvgIterations);
 }
 
 // Acts from inside the event loop, where a person's input arrives, and runs
@@ -232,6 +266,9 @@ BENCHMARK_CAPTURE(flight, still, still, 100, "flight/still")->Iterations(30)->Us
 BENCHMARK_CAPTURE(flight, wind, wind, 100, "flight/wind")->Iterations(30)->UseManualTime();
 BENCHMARK_CAPTURE(flight, long_bare, nullptr, 20000, "flight/long_bare")->Iterations(3);
 BENCHMARK_CAPTURE(flight, long_still, still, 20000, "flight/long_still")->Iterations(3);
+// About 15 s a flight, hence once; "drop" (velocity 0, 6 segments) is the short one.
+BENCHMARK_CAPTURE(realTime, flight, 100)->Iterations(1)->Repetitions(1)->UseManualTime();
+BENCHMARK_CAPTURE(realTime, drop, 0)->Iterations(1)->Repetitions(1)->UseManualTime();
 BENCHMARK_CAPTURE(clickToScreen, flight, false)->Iterations(1)->Repetitions(25)->UseManualTime();
 BENCHMARK_CAPTURE(clickToScreen, clear, true)->Iterations(1)->Repetitions(25)->UseManualTime();
 BENCHMARK(needleToScreen)->Iterations(1)->Repetitions(25)->UseManualTime();

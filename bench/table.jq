@@ -39,6 +39,12 @@ def row($figure; $set; $a; $reference; $b; f):
   row("start-up → window on screen, ms"; $x; "host/window"; $empty; "host/empty"; .real_time / 1000),
   row("resident memory then, MiB"; $x; "host/window"; $empty; "host/empty"; .rss_kib / 1024),
   row("CPU in 3 s idle after a flight, ms"; $x; "host/window_idle"; $empty; "host/empty_idle"; .cpu_ms),
+  (($x["realTime/flight"] // error("no figure for realTime/flight")) as $paced
+    | (($x["host/empty_idle"] // error("no figure for host/empty_idle")).cpu_ms / 3) as $idle # 3 s
+    | "| flight in real time, click → landing, ms, \($screen) | \($paced.real_time / 1000 | show) | "
+      + "its last segment due: \($paced.due_ms | show) | \($paced.real_time / 1000 / $paced.due_ms | show) |",
+      "| CPU over that flight, ms per s | \($paced.cpu_ms_per_s | show) | \($empty) idle: "
+      + "\($idle | show) | \($paced.cpu_ms_per_s / $idle | show) |"),
   (select($counted != {}) | (["", "still"], [", wind", "wind"]) as [$with, $w]
     | row("callgrind instructions per segment\($with)"; $counted; "flight/\($w)"; $bare; "flight/bare";
           $instructions[0][.key] / .segments / .iterations))
