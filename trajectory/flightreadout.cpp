@@ -4,6 +4,7 @@
 #include "flightreadout.h"
 
 #include "floatingpointguard.h"
+#include "numberconversion.h"
 #include "runtimeerror.h"
 
 #include <cmath>
@@ -39,6 +40,21 @@ std::string metres(double value)
 std::string describePoint(FlightPoint point)
 {
     return metres(point.x) + " along, " + metres(point.y) + " up";
+}
+
+std::string describeDrawnPoint(double time, FlightPoint point)
+{
+    return grouped(time, 1) + " s: " + describePoint(point);
+}
+
+std::string describeFlightRecord(const FlightRecord &flight)
+{
+    const auto motion = [](double velocity, double angle) {
+        return runtime::textOfNumber(velocity) + " m/s at " + runtime::textOfNumber(angle) + "°";
+    };
+    return "flight " + std::to_string(flight.number) + ": " +
+           motion(flight.launchVelocity, flight.launchAngle) + ", " +
+           (flight.withWind ? "wind " + motion(flight.windVelocity, flight.windAngle) : "no wind");
 }
 
 std::string describeStop(FlightPoint lastDrawn)

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "flightrecord.h"
+
 #include <functional>
 #include <string>
 
@@ -17,6 +19,10 @@ struct FlightPoint
 
 // "1,020 m along, 255 m up"
 std::string describePoint(FlightPoint point);
+// "7.2 s: 509 m along, 255 m up", the time with one decimal
+std::string describeDrawnPoint(double time, FlightPoint point);
+// "flight 2: 100 m/s at 45°, wind 20 m/s at 180°", or "..., no wind"
+std::string describeFlightRecord(const FlightRecord &flight);
 // "stopped 64 m along, 60 m up"
 std::string describeStop(FlightPoint lastDrawn);
 // "range 1,020 m, highest point 255 m, 14.4 s in the air", taken where the

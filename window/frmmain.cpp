@@ -136,7 +136,7 @@ void frmMain::createControls()
     picGraph = place<PictureBox>(this, "picGraph", {120, 120, 7695, 5415});
     picGraph->setBackColour(runtime::white);
     picGraph->setAccessibleName(QStringLiteral("Plot"));
-    plotReadout = new PlotReadout(picGraph);
+    plotReadout = new PlotReadout(picGraph, &drawnPoints);
     auto *plotMenu = new PlotMenu(picGraph);
     new PlotPicture(picGraph, plotMenu);
     plotMenu->addSeparator();
@@ -261,7 +261,7 @@ void frmMain::cmdLaunchWithoutWind_Click()
     LaunchOrStop(cmdLaunchWithoutWind, launchWithoutWindCaption, [this] {
         const double velocity = valueIn(txtLaunchVelocity);
         const double angle = valueIn(txtLaunchAngle);
-        PlotWithoutWind(velocity, angle);
+        PlotWithoutWind({++flightsStarted, false, velocity, angle, 0, 0});
     });
 }
 
@@ -272,7 +272,8 @@ void frmMain::cmdLaunchWithWind_Click()
         const double launchAngle = valueIn(txtLaunchAngle);
         const double windVelocity = valueIn(txtWindVelocity);
         const double windAngle = valueIn(txtWindAngle);
-        PlotWithWind(launchVelocity, launchAngle, windVelocity, windAngle);
+        PlotWithWind(
+            {++flightsStarted, true, launchVelocity, launchAngle, windVelocity, windAngle});
     });
 }
 
@@ -292,9 +293,12 @@ void frmMain::LaunchOrStop(CommandButton *button, const QString &readyCaption, L
     launch();
 }
 
-void frmMain::PlotWithoutWind(double velocity, double angle)
+void frmMain::PlotWithoutWind(const FlightRecord &flight)
 {
+    const double velocity = flight.launchVelocity;
+    const double angle = flight.launchAngle;
     Fly(
+        flight,
         [&](double t) {
             return Point{HorizontalDistance(velocity, angle, t),
                          VerticalDistance(velocity, angle, gravity, t)};
@@ -302,10 +306,14 @@ void frmMain::PlotWithoutWind(double velocity, double angle)
         cmdLaunchWithoutWind, launchWithoutWindCaption);
 }
 
-void frmMain::PlotWithWind(double launchVelocity, double launchAngle, double windVelocity,
-                           double windAngle)
+void frmMain::PlotWithWind(const FlightRecord &flight)
 {
+    const double launchVelocity = flight.launchVelocity;
+    const double launchAngle = flight.launchAngle;
+    const double windVelocity = flight.windVelocity;
+    const double windAngle = flight.windAngle;
     Fly(
+        flight,
         [&](double t) {
             const runtime::FloatingPointGuard guard;
             const double windX = HorizontalDistance(windVelocity, windAngle, t) / 2;
@@ -323,7 +331,8 @@ void frmMain::PlotWithWind(double launchVelocity, double launchAngle, double win
 // At a pace, the round lasts until the segment is due, the pace's interval
 // after this flight drew its previous one; the first is drawn at once.
 template <typename Position>
-void frmMain::Fly(Position positionAt, CommandButton *button, const QString &readyCaption)
+void frmMain::Fly(const FlightRecord &flight, Position positionAt, CommandButton *button,
+                  const QString &readyCaption)
 {
     Point previous{0, 0};
     double t = 0;
@@ -354,6 +363,7 @@ void frmMain::Fly(Position positionAt, CommandButton *button, const QString &rea
         picGraph->Line(fromX, fromY, toX, toY, runtime::black);
         if (pace != runtime::Pace::AsFastAsPossible)
             lastDrawn = runtime::paceNow();
+        drawnPoints.add(flight, {t, next.x, next.y}, picGraph->ScaleWidth(), height);
         t = nextT;
         previous = next;
     }
@@ -369,6 +379,7 @@ void frmMain::cmdDrawPlotLines_Click()
 void frmMain::cmdClearPlot_Click()
 {
     picGraph->Cls();
+    drawnPoints.clear();
 }
 
 // Vertical lines from the left, horizontal ones counted up from the bottom

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "drawnpoints.h"
 #include "pacedpump.h"
 
 #include <QWidget>
@@ -65,11 +66,11 @@ private:
 
     template <typename Launch>
     void LaunchOrStop(runtime::CommandButton *button, const QString &readyCaption, Launch launch);
-    void PlotWithoutWind(double velocity, double angle);
-    void PlotWithWind(double launchVelocity, double launchAngle, double windVelocity,
-                      double windAngle);
+    void PlotWithoutWind(const FlightRecord &flight);
+    void PlotWithWind(const FlightRecord &flight);
     template <typename Position>
-    void Fly(Position positionAt, runtime::CommandButton *button, const QString &readyCaption);
+    void Fly(const FlightRecord &flight, Position positionAt, runtime::CommandButton *button,
+             const QString &readyCaption);
 
     void DrawPlotLines();
     void DrawLaunchAngle();
@@ -77,6 +78,9 @@ private:
     void DrawNeedle(const runtime::TextField *angleField, runtime::PictureBox *needleBox);
 
     bool Plotting = false;
+    int flightsStarted = 0;
+    // What the plot's tooltip reads of the flights on it.
+    DrawnPoints drawnPoints;
 
     runtime::PictureBox *picGraph = nullptr;
     PlotReadout *plotReadout = nullptr;

@@ -3,6 +3,7 @@
 
 #include "plotreadout.h"
 
+#include "drawnpoints.h"
 #include "flightreadout.h"
 #include "picturebox.h"
 #include "twips.h"
@@ -12,7 +13,15 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
-PlotReadout::PlotReadout(runtime::PictureBox *plot) : QObject(plot), plot_(plot)
+namespace {
+
+// How near a drawn point the pointer must rest to read it.
+constexpr int pointReachPixels = 4;
+
+} // namespace
+
+PlotReadout::PlotReadout(runtime::PictureBox *plot, const DrawnPoints *drawnPoints)
+    : QObject(plot), plot_(plot), drawnPoints_(drawnPoints)
 {
     // Moves reach the plot alone, and only while the pointer is over it.
     plot->setMouseTracking(true);
@@ -48,10 +57,21 @@ bool PlotReadout::eventFilter(QObject *, QEvent *event)
 
 void PlotReadout::showTip(QPoint pointer, QPoint globalPointer)
 {
-    const FlightPoint metres{runtime::twipsFromPixels(pointer.x()),
-                             plot_->Height() - runtime::twipsFromPixels(pointer.y())};
-    QString tip = QString::fromStdString(describePoint(metres));
+    QString tip = QString::fromStdString(pointerReading(pointer));
     if (!plot_->accessibleDescription().isEmpty())
         tip += '\n' + plot_->accessibleDescription();
     QToolTip::showText(globalPointer, tip, plot_);
+}
+
+// The drawn point nearest the pointer, or else where the pointer is.
+std::string PlotReadout::pointerReading(QPoint pointer) const
+{
+    const FlightPoint metres{runtime::twipsFromPixels(pointer.x()),
+                             plot_->Height() - runtime::twipsFromPixels(pointer.y())};
+    const auto found =
+        drawnPoints_->nearest(metres.x, metres.y, runtime::twipsFromPixels(pointReachPixels));
+    if (!found)
+        return describePoint(metres);
+    return describeDrawnPoint(found->point.t, {found->point.x, found->point.y}) + '\n' +
+           describeFlightRecord(found->flight);
 }
