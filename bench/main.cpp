@@ -223,7 +223,7 @@ void host(State &state, const char *kind, bool idle)
 // empty one does not), idles three seconds and prints the CPU ms used.
 int runHost(int argc, char *argv[])
 {
-    chooseEventLoop(argc, argv);
+    prepareApplication(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
     const bool empty = QCoreApplication::arguments().contains(QStringLiteral("empty"));
@@ -282,7 +282,7 @@ int main(int argc, char *argv[])
     if (argc > 1 && std::strcmp(argv[1], "--host") == 0)
         return runHost(argc, argv);
     benchmark::Initialize(&argc, argv);
-    chooseEventLoop(argc, argv);
+    prepareApplication(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
     benchmark::AddCustomContext("event_dispatcher",

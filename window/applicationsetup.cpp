@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 #include "applicationsetup.h"
+#include "keyrepeat.h"
+#include "trevaneversion.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QStyleFactory>
 
 namespace {
 
@@ -28,10 +29,11 @@ bool mayLoadGtkTheme(int argc, char *argv[])
 
 } // namespace
 
-void chooseEventLoop(int argc, char *argv[])
+void prepareApplication(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB") && !mayLoadGtkTheme(argc, argv))
         qputenv("QT_NO_GLIB", "1");
+    QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 void setUpApplication()
@@ -40,9 +42,7 @@ void setUpApplication()
     QApplication::setApplicationVersion(QStringLiteral(TREVANE_VERSION));
     // Ties the window to its desktop entry, for the taskbar's icon and name.
     QApplication::setDesktopFileName(QStringLiteral("org.trevane.Trevane"));
-    // Fusion unless the user names a style in QT_STYLE_OVERRIDE, which Qt applies itself.
-    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    runtime::markKeyRepeats();
     // Every size of the desktop's icons, from the resources linked into the
     // executable, so that docks and task switchers need not scale one up.
     QIcon icon;

@@ -3,8 +3,6 @@
 
 #include "commandbutton.h"
 
-#include "keyrepeat.h"
-
 #include <QKeyEvent>
 
 namespace runtime {
@@ -21,7 +19,6 @@ bool isEnter(const QKeyEvent *event)
 CommandButton::CommandButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
 {
     setAutoDefault(false);
-    markKeyRepeats();
 }
 
 // A plain push button takes Return only as a dialog's default, and then

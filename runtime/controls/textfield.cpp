@@ -3,8 +3,6 @@
 
 #include "textfield.h"
 
-#include "keyrepeat.h"
-
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -16,7 +14,6 @@ namespace runtime {
 // and a field with millions costs seconds and hundreds of megabytes to lay out.
 TextField::TextField(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 {
-    markKeyRepeats();
     // Not every platform hands the focus back when a message box closes, so
     // the field hears of any move of the keyboard between windows.
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this] { pressSeen_ = false; });

@@ -11,6 +11,7 @@ namespace runtime {
 
 // Ends the program on SIGTERM, SIGINT or SIGHUP (on Windows, the console's
 // Ctrl+C, Ctrl+Break or close) the way the user would: by closing its window.
+// A signal ignored when the program started stays ignored.
 // The handler only marks the request; the window is closed from the event
 // loop, between handlers like any other event.
 class CloseOnSignal : public QObject

@@ -33,6 +33,14 @@ void drain(int fd)
     }
 }
 
+// As under nohup, or for a background job of a shell without job control: the
+// one who started the program asked that the signal not end it.
+bool isIgnored(int signal)
+{
+    struct sigaction current = {};
+    return ::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+}
+
 } // namespace
 
 void CloseOnSignal::catchSignals()
@@ -46,7 +54,8 @@ void CloseOnSignal::catchSignals()
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(signal, &action, nullptr);
+        if (!isIgnored(signal))
+            ::sigaction(signal, &action, nullptr);
 }
 
 CloseOnSignal::CloseOnSignal(QWidget *window, QObject *parent) : QObject(parent), window_(window)

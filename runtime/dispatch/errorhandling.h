@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "eventpump.h"
 #include "runtimeerror.h"
 #include "stackroom.h"
 
@@ -59,6 +60,7 @@ template <typename Handler> void runHandler(Handler &&handler) noexcept
     } catch (const std::exception &error) {
         reportError(RuntimeError::internal(error.what()));
     }
+    wakeOuterRound();
 }
 
 } // namespace runtime

@@ -3,6 +3,7 @@
 
 #include "eventpump.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
 namespace runtime {
@@ -14,6 +15,12 @@ void pumpEvents()
     // posted events only when new ones arrive), so deliver those first.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void wakeOuterRound()
+{
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
 }
 
 } // namespace runtime

@@ -10,4 +10,10 @@ namespace runtime {
 // outer call is running: handlers then nest.
 void pumpEvents();
 
+// Wakes the loop that ran the handler now ending. Qt's own dispatcher forgets
+// a wake-up that a round nested in the handler took, such as the one that
+// asks its loop to quit once the window closes mid-flight, and would sleep
+// on with the window gone.
+void wakeOuterRound();
+
 } // namespace runtime

@@ -80,6 +80,7 @@ private slots:
         environment.insert("WESTON", UNDER_WESTON);
         const QTemporaryDir scratch; // private, as Wayland asks of XDG_RUNTIME_DIR
         environment.insert("SCRATCH", scratch.path());
+        environment.insert("XDG_RUNTIME_DIR", scratch.path()); // as a desktop session has
         process.setProcessEnvironment(environment);
         // A session of its own, ended with the row however it ends, and told
         // when this test dies.

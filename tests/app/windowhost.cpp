@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Trevane developers
 // SPDX-License-Identifier: MIT
 
-// Runs the real window through a driver script, the arguments joined (see
-// window/driver.h), started from its event loop. Once the window has closed,
+// Runs the real window, the application set up as the program sets it up,
+// through a driver script, the arguments joined (see window/driver.h),
+// started from its event loop. Once the window has closed,
 // which it must never be shown again after, prints what a person saw and
 // exits with the program's status. On X11, its title bar's close is asked
 // for as a window manager asks: through the server.
+#include "applicationsetup.h"
 #include "window/driver.h"
 
 #include <QApplication>
@@ -41,7 +43,9 @@ void askToClose(xcb_connection_t *x11, QWidget *window)
 
 int main(int argc, char *argv[])
 {
+    prepareApplication(argc, argv);
     QApplication app(argc, argv);
+    setUpApplication();
     Driver driver;
     QObject::connect(driver.window.windowHandle(), &QWindow::visibleChanged, [](bool visible) {
         if (visible)

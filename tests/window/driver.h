@@ -8,6 +8,7 @@
 // grid. Reads back what a person sees.
 
 #include "errorhandling.h"
+#include "eventpump.h"
 #include "frmmain.h"
 #include "pacedpump.h"
 #include "picturebox.h"
@@ -19,6 +20,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -164,6 +166,7 @@ public:
             for (int round = 0; round < 3; ++round)
                 QCoreApplication::processEvents();
         }
+        runtime::wakeOuterRound(); // these rounds nest in the caller's, as a handler's do
     }
 
     // What a person sees: the lines the plot was given and where the last ends,
@@ -208,6 +211,8 @@ public:
         if (!saved.isEmpty())
             outcome << picture("saved", QImage(saved));
         outcome << errors;
+        if (!styles.isEmpty())
+            outcome << "style " + styles.join(", ");
         if (!window.isVisible())
             outcome << "closed";
         return refused.isEmpty() ? outcome.join("; ") : "refused " + refused.join("; ");
@@ -216,6 +221,7 @@ public:
     frmMain window;
     QList<QLineF> lines; // on the plot, in twips, as asked for
     QStringList errors;
+    QStringList styles; // the widget style, as each "style" step found it
     std::function<void()> closeWindow = [this] { window.windowHandle()->close(); };
 
 private:
@@ -242,7 +248,7 @@ private:
         const bool isKey = key.count() == 1 && key[0].key() != Qt::Key_unknown &&
                            QRegularExpression("^(\\d+w?)?$").match(held.value(1)).hasMatch();
         static const QRegularExpression alone(
-            "^(close|plot=\\d+x\\d+|(point|right):\\d+,\\d+|tick:\\d+|(choose|file):.+)$");
+            "^(close|style|plot=\\d+x\\d+|(point|right):\\d+,\\d+|tick:\\d+|(choose|file):.+)$");
         if (alone.match(what).hasMatch())
             return {};
         if (name == "answer") {
@@ -269,6 +275,8 @@ private:
         const QStringList held = what.section(':', -1).split('*');
         if (what == "close") {
             closeWindow();
+        } else if (what == "style") {
+            styles << QApplication::style()->name().toLower();
         } else if (name == "next") {
             act(what.section(':', 1));
         } else if (what.startsWith("plot=")) {

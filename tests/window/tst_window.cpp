@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Trevane developers
 // SPDX-License-Identifier: MIT
 
+#include "applicationsetup.h"
 #include "driver.h"
 #include "table.h"
 
@@ -23,6 +24,8 @@ class TestWindow : public QObject
     }
 
 private slots:
+    void initTestCase() { setUpApplication(); }
+
     // A scenario's inputs become steps that paste them into the fields.
     void plot_data()
     {
