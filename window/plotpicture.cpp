@@ -4,6 +4,7 @@
 #include "plotpicture.h"
 
 #include "errorhandling.h"
+#include "extensioniconprovider.h"
 #include "runtimeerror.h"
 #include "windowdialog.h"
 
@@ -15,10 +16,6 @@
 #include <QMenu>
 #include <QSaveFile>
 #include <QStandardPaths>
-
-namespace {
-constexpr int fileAccessError = 75;
-}
 
 PlotPicture::PlotPicture(QWidget *plot, QMenu *plotMenu) : QObject(plot), plot_(plot)
 {
@@ -53,12 +50,29 @@ void PlotPicture::save()
         writePng(path);
 }
 
+namespace {
+
+// The first of these folders that is there: a home folder whose name is not
+// valid UTF-8 cannot be reached by Qt's file names, and a dialog started in
+// a folder it cannot show would save a bare name in the current directory.
+QDir startingFolder()
+{
+    for (const QString &path :
+         {QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), QDir::homePath()})
+        if (QDir(path).exists() && QDir::isAbsolutePath(path))
+            return QDir(path);
+    return QDir::root();
+}
+
+} // namespace
+
 QString PlotPicture::askForFile()
 {
-    const QDir pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     QFileDialog dialog(plot_->window(), QStringLiteral("Save Plot As"),
-                       pictures.filePath(QStringLiteral("trajectory.png")),
+                       startingFolder().filePath(QStringLiteral("trajectory.png")),
                        QStringLiteral("PNG image (*.png)"));
+    ExtensionIconProvider icons;
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     return runtime::execForWindow(dialog, plot_->window()) == QDialog::Accepted
@@ -71,11 +85,16 @@ QString PlotPicture::askForFile()
 // would go unnoticed and leave an empty file.
 void PlotPicture::writePng(const QString &path)
 {
+    // Saving replaces the file, which must not replace a device or a pipe.
+    if (const QFileInfo target(path); target.exists() && !target.isFile())
+        throw runtime::RuntimeError::fileAccess(QStringLiteral("Cannot save %1: not a regular file")
+                                                    .arg(QDir::toNativeSeparators(path))
+                                                    .toStdString());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !plot_->grab().toImage().save(&file, "PNG") || !file.commit())
-        throw runtime::RuntimeError(fileAccessError,
-                                    QStringLiteral("Cannot save %1: %2")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString())
-                                        .toStdString());
+        throw runtime::RuntimeError::fileAccess(
+            QStringLiteral("Cannot save %1: %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString())
+                .toStdString());
 }

@@ -10,8 +10,9 @@ namespace runtime {
 
 // Runs a modal dialog that belongs to a window and returns its result. The
 // window's close cannot reach it past a modal dialog, so here it can: from
-// its title bar or the window manager, and with Ctrl+Q from the dialog as
-// from the window. However the window closes, the dialog closes with it.
+// its title bar or the window manager, and with Ctrl+Q from the dialog, or
+// any window it opens, as from the window. However the window closes, the
+// dialog and the questions it asks close with it.
 int execForWindow(QDialog &dialog, QWidget *window);
 
 } // namespace runtime

@@ -5,30 +5,34 @@
 
 namespace runtime {
 
-RuntimeError::RuntimeError(int number, const std::string &description)
+RuntimeError::RuntimeError(Number number, const std::string &description)
     : std::runtime_error(description), number_(number)
 {
 }
 
 RuntimeError RuntimeError::overflow()
 {
-    return {6, "Overflow"};
+    return {Overflow, "Overflow"};
 }
 RuntimeError RuntimeError::divisionByZero()
 {
-    return {11, "Division by zero"};
+    return {DivisionByZero, "Division by zero"};
 }
 RuntimeError RuntimeError::outOfMemory()
 {
-    return {7, "Out of memory"};
+    return {OutOfMemory, "Out of memory"};
 }
 RuntimeError RuntimeError::outOfStackSpace()
 {
-    return {28, "Out of stack space"};
+    return {OutOfStackSpace, "Out of stack space"};
 }
 RuntimeError RuntimeError::internal(const std::string &what)
 {
-    return {51, "Internal error: " + what};
+    return {Internal, "Internal error: " + what};
+}
+RuntimeError RuntimeError::fileAccess(const std::string &description)
+{
+    return {FileAccess, description};
 }
 
 } // namespace runtime

@@ -13,7 +13,17 @@ namespace runtime {
 class RuntimeError : public std::runtime_error
 {
 public:
-    RuntimeError(int number, const std::string &description);
+    // The numbers reported, as users of the program know them.
+    enum Number : int {
+        Overflow = 6,
+        OutOfMemory = 7,
+        DivisionByZero = 11,
+        OutOfStackSpace = 28,
+        Internal = 51,
+        FileAccess = 75,
+    };
+
+    RuntimeError(Number number, const std::string &description);
 
     int number() const { return number_; }
     std::string description() const { return what(); }
@@ -23,6 +33,8 @@ public:
     static RuntimeError outOfMemory();
     static RuntimeError outOfStackSpace();
     static RuntimeError internal(const std::string &what);
+    // A file that could not be read or written, and why.
+    static RuntimeError fileAccess(const std::string &description);
 
 private:
     int number_;

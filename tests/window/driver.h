@@ -76,17 +76,21 @@ public:
                 runtime::showErrorBox(error);
             }
         });
-        // A file dialog is answered once it has the keyboard.
+        // A file dialog is answered once it has the keyboard, and so is a
+        // question it asks, with the answer's steps.
         QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &window, [this] {
             if (!qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
                 return;
             const QString path = std::exchange(fileAnswer, {});
-            const QString steps = path.isEmpty() ? std::exchange(answer, {}) : "";
+            const QString steps = std::exchange(answer, {});
             QTimer::singleShot(0, [this, path, steps] {
                 if (!path.isEmpty()) {
+                    if (!steps.isEmpty())
+                        QTimer::singleShot(0, [this, steps] { answerQuestion(steps); });
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
                     QTest::keyClicks(QApplication::focusWidget(), path);
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    return;
                 }
                 for (const QString &step : steps.split(',', Qt::SkipEmptyParts))
                     perform(step);
@@ -131,7 +135,8 @@ public:
     //   press:Name    button cmdName pressed by a screen reader: it clicks once it
     //                 comes up
     //   answer:steps  the next error report shown in its real box, or file dialog,
-    //                 where the steps (joined by ',') are then done: answer:Return
+    //                 or question the file dialog asks once file: answered it, where
+    //                 the steps (joined by ',') are then done: answer:Return
     //   what&what     both at once: the second queued before the first is done
     //   plot=WxH      the plot resized to W by H pixels
     //   point:X,Y     the pointer moved to pixel X,Y of the plot, resting until its
@@ -209,7 +214,7 @@ public:
         if (const QImage copy = QGuiApplication::clipboard()->image(); !copy.isNull())
             outcome << picture("copy", copy);
         if (!saved.isEmpty())
-            outcome << picture("saved", QImage(saved));
+            outcome << picture("saved", QFileInfo(saved).isFile() ? QImage(saved) : QImage());
         outcome << errors;
         if (!styles.isEmpty())
             outcome << "style " + styles.join(", ");
@@ -353,6 +358,22 @@ private:
 
     // Where the platform sends it: to the window that has the keyboard, or, as
     // a window manager gives it back when a box closes, to the main window.
+    // The question a file dialog asks of its answer, such as whether to
+    // replace a file, answered once it has the keyboard.
+    void answerQuestion(const QString &steps)
+    {
+        const auto question = [] {
+            QWidget *modal = QApplication::activeModalWidget();
+            return modal && qobject_cast<QFileDialog *>(modal->parentWidget()) ? modal : nullptr;
+        };
+        awaitOrDie(question, "the file dialog's question");
+        question()->activateWindow(); // where no window manager does it
+        awaitOrDie([&] { return question()->windowHandle() == QGuiApplication::focusWindow(); },
+                   "the file dialog's question to have the keyboard");
+        for (const QString &step : steps.split(','))
+            perform(step);
+    }
+
     void sendKey(QEvent::Type type, QKeyCombination key, bool repeat)
     {
         QWindow *focus = QGuiApplication::focusWindow();
