@@ -12,6 +12,16 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#ifdef _WIN32
+#include <windows.h>
+
+// Wine's ntdll alone exports its version.
+static bool underWine()
+{
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+#endif
+
 class TestWindow : public QObject
 {
     Q_OBJECT
@@ -24,7 +34,17 @@ class TestWindow : public QObject
     }
 
 private slots:
-    void initTestCase() { setUpApplication(); }
+    // Set up as the program is: its view of held keys; on Windows its style
+    // too (Qt's default there, windowsvista, pulses the default button), and
+    // Qt's own file dialog, which QtTest can type into.
+    void initTestCase()
+    {
+        setUpApplication();
+#ifdef _WIN32
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+#endif
+    }
 
     // A scenario's inputs become steps that paste them into the fields.
     void plot_data()
@@ -47,6 +67,10 @@ private slots:
 #ifdef _WIN32
         if (QLatin1String(QTest::currentDataTag()) == QLatin1String("save unwritable"))
             QSKIP("Windows names the path and its failure in its own words");
+        if (underWine() && QGuiApplication::platformName() == "windows" &&
+            script.contains(":point:"))
+            QSKIP("Wine moves the pointer onto the plot, but no hover reaches the window there, "
+                  "so no tooltip shows");
 #endif
         Driver driver;
         driver.run(script);
@@ -88,8 +112,15 @@ private slots:
             names << QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
         QVERIFY(names.size() == 7 && !names.contains(""));
         QStringList focus;
-        for (int press = 0; press <= 10; ++press, driver.run("0:Tab"))
-            focus << QApplication::focusWidget()->objectName();
+#ifdef _WIN32
+        // Wine gives the window the keyboard a moment after activating it.
+        if (underWine())
+            QTRY_VERIFY(QApplication::focusWidget());
+#endif
+        for (int press = 0; press <= 10; ++press, driver.run("0:Tab")) {
+            const QWidget *focused = QApplication::focusWidget();
+            focus << (focused ? focused->objectName() : "nothing");
+        }
         QCOMPARE(focus.join(' '), "cmdLaunchWithWind cmdLaunchWithoutWind txtLaunchAngle "
                                   "txtLaunchVelocity txtWindAngle txtWindVelocity cmdClearLaunch "
                                   "cmdClearWind cmdClearPlot cmdDrawPlotLines cmdLaunchWithWind");
