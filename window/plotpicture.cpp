@@ -5,20 +5,13 @@
 
 #include "errorhandling.h"
 #include "runtimeerror.h"
-#include "windowdialog.h"
+#include "savedialog.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QSaveFile>
-#include <QStandardPaths>
-
-namespace {
-constexpr int fileAccessError = 75;
-}
 
 PlotPicture::PlotPicture(QWidget *plot, QMenu *plotMenu) : QObject(plot), plot_(plot)
 {
@@ -55,15 +48,10 @@ void PlotPicture::save()
 
 QString PlotPicture::askForFile()
 {
-    const QDir pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
-    QFileDialog dialog(plot_->window(), QStringLiteral("Save Plot As"),
-                       pictures.filePath(QStringLiteral("trajectory.png")),
-                       QStringLiteral("PNG image (*.png)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    return runtime::execForWindow(dialog, plot_->window()) == QDialog::Accepted
-               ? dialog.selectedFiles().value(0)
-               : QString();
+    return askWhereToSave(plot_->window(), QStringLiteral("Save Plot As"),
+                          QStringLiteral("trajectory.png"), QStandardPaths::PicturesLocation,
+                          {QStringLiteral("PNG image (*.png)")})
+        .path;
 }
 
 // A file that cannot be written is reported as a run-time error and is left
@@ -74,8 +62,5 @@ void PlotPicture::writePng(const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !plot_->grab().toImage().save(&file, "PNG") || !file.commit())
-        throw runtime::RuntimeError(fileAccessError,
-                                    QStringLiteral("Cannot save %1: %2")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString())
-                                        .toStdString());
+        throw cannotSave(path, file.errorString());
 }

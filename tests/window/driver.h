@@ -213,6 +213,9 @@ public:
         return refused.isEmpty() ? outcome.join("; ") : "refused " + refused.join("; ");
     }
 
+    // The file the last file dialog was answered with.
+    QString savedPath() const { return saved; }
+
     frmMain window;
     QList<QLineF> lines; // on the plot, in twips, as asked for
     QStringList errors;

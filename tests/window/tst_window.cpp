@@ -10,6 +10,8 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
+#include <QTableView>
 
 class TestWindow : public QObject
 {
@@ -93,6 +95,106 @@ private slots:
         QGuiApplication::clipboard()->setText(QString(40000, '7'));
         driver.run("0:LaunchVelocity:Ctrl+V");
         QCOMPARE(driver.find<QLineEdit>("txtLaunchVelocity")->text().size(), 32767);
+    }
+
+    // The flight table as a person uses it: opened, its rows selected, copied.
+    void flightTable_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("copied");
+        const QString header = "Flight\tWind\tLaunch velocity (m/s)\tLaunch angle (degrees)\tWind "
+                               "velocity (m/s)\tWind angle (degrees)\tEnded\tSegments\tRange "
+                               "(m)\tHighest point (m)\tTime in the air (s)\n";
+        const QString landed = "1\tno\t100\t45\t\t\tlanded\t146\t1019.7162129779282\t"
+                               "254.929053244482\t14.420964981651174\n";
+        QTest::newRow("landed, Ctrl+T")
+            << "0:LaunchWithoutWind 0:Ctrl+T 0:Ctrl+A 0:Ctrl+C" << header + landed;
+        QTest::newRow("from the menu, plot cleared")
+            << "0:LaunchWithoutWind 0:ClearPlot 0:right:10,10 0:choose:Flight 0:Ctrl+A 0:Ctrl+C"
+            << header + landed;
+        QTest::newRow("stopped, nested")
+            << "0:LaunchWithoutWind 10:LaunchWithWind 20:LaunchWithWind 0:Ctrl+T 0:Ctrl+A 0:Ctrl+C"
+            << header + "1\tno\t100\t45\t\t\tstopped\t10\t\t\t\n"
+                        "2\tyes\t100\t45\t20\t180\tstopped\t10\t\t\t\n";
+        QTest::newRow("still flying") << "0:LaunchWithoutWind 3:Ctrl+T 4:Ctrl+A 5:Ctrl+C"
+                                      << header + "1\tno\t100\t45\t\t\tflying\t5\t\t\t\n";
+        QTest::newRow("failed") << "0:LaunchVelocity:=1e200 0:LaunchWithoutWind 0:Ctrl+T 0:Ctrl+A "
+                                   "0:Ctrl+C"
+                                << header + "1\tno\t1e+200\t45\t\t\tfailed: Overflow\t1\t\t\t\n";
+        QTest::newRow("log cleared")
+            << "0:LaunchWithoutWind 0:Ctrl+T ; 0:ClearLog 0:LaunchWithWind "
+               "0:Ctrl+T 0:Alt+F 0:Ctrl+A 0:Ctrl+C"
+            << header + "2\tyes\t100\t45\t20\t180\tlanded\t146\t"
+                        "875.5065631614165\t254.929053244482\t"
+                        "14.420964981651174\n";
+        QTest::newRow("points of the second")
+            << "0:LaunchVelocity:=0 0:LaunchWithoutWind 0:LaunchWithWind 0:Ctrl+T 0:Down 0:Tab "
+               "0:Ctrl+A 0:Ctrl+C"
+            << "t (s)\tx (m)\ty (m)\n0\t0\t0\n0.1\t-1\t-0.04903324999999988\n"
+               "0.2\t-2\t-0.19613299999999978\n"
+               "0.30000000000000004\t-3.0000000000000004\t-0.4412992499999997\n"
+               "0.4\t-4\t-0.7845319999999997\n0.5\t-5\t-1.2258312499999993\n";
+    }
+
+    void flightTable()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, copied);
+        Driver driver;
+        // The table's buttons are there once it has opened: a run after " ; ".
+        driver.run("0:LaunchVelocity:=100 0:LaunchAngle:=45 0:WindVelocity:=20 0:WindAngle:=180");
+        for (const QString &part : script.split(" ; "))
+            driver.run(part);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    }
+
+    // Every cell reachable from the keyboard and told with its column's name;
+    // the table goes with Escape and with the main window.
+    void flightTableKeys()
+    {
+        Driver driver;
+        driver.run("0:LaunchVelocity:=100 0:LaunchAngle:=45 0:LaunchWithoutWind 0:Ctrl+T 0:End");
+        auto *flights = driver.find<QTableView>("tblFlights");
+        QCOMPARE(QApplication::focusWidget(), flights);
+        QCOMPARE(flights->currentIndex().column(), 10);
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(flights);
+        QCOMPARE(table->tableInterface()->cellAt(0, 8)->text(QAccessible::Name),
+                 "Range (m): 1019.7162129779282");
+        driver.run("0:Escape");
+        QVERIFY(!flights->isVisible());
+        driver.run("0:Ctrl+T");
+        QVERIFY(flights->isVisible());
+        driver.run("0:close");
+        QVERIFY(!flights->isVisible());
+    }
+
+    // What a script reads from the CSV file, through Python's csv module: the
+    // exact doubles the flight drew.
+    void flightData()
+    {
+        Driver driver;
+        driver.run("0:LaunchVelocity:=100 0:LaunchAngle:=45 0:LaunchWithoutWind 0:Ctrl+T");
+        driver.run("0:file:flights.csv 0:SaveFlightData");
+        QProcess python;
+        python.start("python3", {"-c",
+                                 "import csv, sys\n"
+                                 "for row in csv.DictReader(open(sys.argv[1], newline='')):\n"
+                                 "    print(row['Flight'], repr(float(row['t (s)'])), "
+                                 "repr(float(row['x (m)'])), repr(float(row['y (m)'])))",
+                                 driver.savedPath()});
+        if (!python.waitForFinished())
+            QSKIP("no Python to read the file with");
+        const QStringList rows =
+            QString(python.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), driver.lines.size());
+        double t = 0;
+        for (qsizetype i = 0; i < rows.size(); ++i, t += 0.1) {
+            const QStringList cells = rows[i].split(' ');
+            QCOMPARE(cells[0], "1");
+            QCOMPARE(cells[1].toDouble(), t);
+            QCOMPARE(float(cells[2].toDouble()), float(driver.lines[i].x2()));
+            QCOMPARE(float(5415 - cells[3].toDouble()), float(driver.lines[i].y2()));
+        }
     }
 
     // Once drawn, every picture is on screen, and nothing wakes until the user acts.
