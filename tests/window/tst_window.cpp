@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QStandardPaths>
 #include <QTableView>
 
 class TestWindow : public QObject
@@ -172,6 +174,8 @@ private slots:
     // exact doubles the flight drew.
     void flightData()
     {
+        if (QStandardPaths::findExecutable("python3").isEmpty())
+            QSKIP("no Python to read the file with");
         Driver driver;
         driver.run("0:LaunchVelocity:=100 0:LaunchAngle:=45 0:LaunchWithoutWind 0:Ctrl+T");
         driver.run("0:file:flights.csv 0:SaveFlightData");
@@ -182,8 +186,7 @@ private slots:
                                  "    print(row['Flight'], repr(float(row['t (s)'])), "
                                  "repr(float(row['x (m)'])), repr(float(row['y (m)'])))",
                                  driver.savedPath()});
-        if (!python.waitForFinished())
-            QSKIP("no Python to read the file with");
+        python.waitForFinished();
         const QStringList rows =
             QString(python.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), driver.lines.size());
@@ -195,6 +198,86 @@ private slots:
             QCOMPARE(float(cells[2].toDouble()), float(driver.lines[i].x2()));
             QCOMPARE(float(5415 - cells[3].toDouble()), float(driver.lines[i].y2()));
         }
+    }
+
+    // The files of flight data: the kind chosen in the save dialog, CSV with
+    // CR LF line ends; a file that cannot be written reported once.
+    void flightDataFiles_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("file");
+        const QString flights = "Flight,Wind,Launch velocity (m/s),Launch angle (degrees),Wind "
+                                "velocity (m/s),Wind angle (degrees),Ended,Segments,Range "
+                                "(m),Highest point (m),Time in the air (s)\r\n";
+        QTest::newRow("flights alone")
+            << "0:kind:Flights 0:file:f.csv 0:SaveFlightData"
+            << flights + "1,no,0,45,,,landed,6,,,\r\n2,yes,0,45,20,180,stopped,3,,,\r\n";
+        QTest::newRow("points")
+            << "0:file:f.csv 0:SaveFlightData"
+            << "Flight,Wind,Launch velocity (m/s),Launch angle (degrees),Wind velocity (m/s),"
+               "Wind angle (degrees),t (s),x (m),y (m)\r\n1,no,0,45,,,0,0,0\r\n"
+               "1,no,0,45,,,0.1,0,-0.04903325000000001\r\n";
+        QTest::newRow("unwritable")
+            << "0:file:/nonexistent/f.csv 0:SaveFlightData"
+            << "Run-time error '75': Cannot save /nonexistent/f.csv: No such file or directory";
+    }
+
+    void flightDataFiles()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, file);
+        Driver driver;
+        driver.run("0:LaunchVelocity:=0 0:LaunchAngle:=45 0:WindVelocity:=20 0:WindAngle:=180 "
+                   "0:LaunchWithoutWind 0:LaunchWithWind 9:LaunchWithWind 0:Ctrl+T");
+        driver.run(script);
+        QFile saved(driver.savedPath());
+        const QString seen = saved.open(QIODevice::ReadOnly) ? saved.readAll().left(file.size())
+                                                             : driver.errors.join("; ");
+        QCOMPARE(seen, file);
+    }
+
+    // A long file written between rounds of events, so that its progress
+    // dialog can be cancelled: then no file is left.
+    void flightDataCancelled()
+    {
+        Driver driver;
+        driver.run("0:LaunchVelocity:=20000 0:LaunchAngle:=45 0:LaunchWithoutWind 0:Ctrl+T");
+        QTimer cancel; // at the first round of events the writing gives
+        QObject::connect(&cancel, &QTimer::timeout, [&] {
+            if (auto *progress = driver.window.findChild<QProgressDialog *>())
+                progress->cancel();
+        });
+        cancel.start(0);
+        driver.run("0:file:f.csv 0:SaveFlightData");
+        QVERIFY(!QFile::exists(driver.savedPath()));
+        QCOMPARE(driver.errors, {});
+    }
+
+    // The lab sheet as a reader finds it: the title, the table's numbers with a
+    // decimal point in any language, and the plot as an image of its pixels.
+    void labSheet()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("no pdftotext (poppler-utils) to read the sheet with");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Driver driver;
+        driver.run("0:LaunchVelocity:=100 0:LaunchAngle:=45 0:WindVelocity:=20 0:WindAngle:=180 "
+                   "0:LaunchWithoutWind 0:LaunchWithWind 0:Ctrl+T");
+        driver.run("0:file:sheet.pdf 0:SaveLabSheet");
+        QLocale::setDefault(QLocale::c());
+        const auto output = [](const QString &tool, const QStringList &arguments) {
+            QProcess process;
+            process.start(tool, arguments);
+            process.waitForFinished();
+            return QString(process.readAllStandardOutput()).simplified();
+        };
+        const QString text = output("pdftotext", {"-layout", driver.savedPath(), "-"});
+        for (const char *expected :
+             {"Trevane 1.00", "1 100 m/s at 45° none landed 146 1019.72 254.93 14.42",
+              "2 100 m/s at 45° 20 m/s at 180° landed 146 875.51 254.93 14.42"})
+            QVERIFY2(text.contains(expected), qPrintable(text));
+        const QString images = output("pdfimages", {"-list", driver.savedPath()});
+        QVERIFY2(images.contains("1 0 image 513 361"), qPrintable(images));
     }
 
     // Once drawn, every picture is on screen, and nothing wakes until the user acts.
