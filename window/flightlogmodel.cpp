@@ -43,6 +43,8 @@ int FlightLogModel::columnCount(const QModelIndex &parent) const
 
 QVariant FlightLogModel::data(const QModelIndex &index, int role) const
 {
+    if (!isCellRole(role))
+        return {};
     const auto cells = flightCells(log_.at(std::size_t(index.row())));
     return cellData(flightHeader(), cells, index.column(), role);
 }

@@ -62,7 +62,7 @@ int FlightPointsModel::columnCount(const QModelIndex &parent) const
 
 QVariant FlightPointsModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::TextAlignmentRole)
+    if (!isCellRole(role))
         return {};
     return cellData(pointHeader(), pointCells(points_->at(index.row())), index.column(), role);
 }

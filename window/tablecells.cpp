@@ -3,6 +3,12 @@
 
 #include "tablecells.h"
 
+bool isCellRole(int role)
+{
+    return role == Qt::DisplayRole || role == Qt::AccessibleTextRole ||
+           role == Qt::TextAlignmentRole;
+}
+
 QVariant cellData(const std::vector<std::string> &header, const std::vector<std::string> &cells,
                   int column, int role)
 {

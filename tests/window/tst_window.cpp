@@ -226,6 +226,10 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(QString, file);
+#ifdef _WIN32
+        if (QLatin1String(QTest::currentDataTag()) == QLatin1String("unwritable"))
+            QSKIP("Windows names the path and its failure in its own words");
+#endif
         Driver driver;
         driver.run("0:LaunchVelocity:=0 0:LaunchAngle:=45 0:WindVelocity:=20 0:WindAngle:=180 "
                    "0:LaunchWithoutWind 0:LaunchWithWind 9:LaunchWithWind 0:Ctrl+T");
