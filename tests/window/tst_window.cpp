@@ -284,6 +284,25 @@ private slots:
         QVERIFY2(images.contains("1 0 image 513 361"), qPrintable(images));
     }
 
+    // Flights that do not fit on the sheet's page go on to the next, under
+    // the table's header again.
+    void labSheetPages()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("no pdftotext (poppler-utils) to read the sheet with");
+        Driver driver;
+        driver.run("0:LaunchAngle:=45" + QString(" 0:LaunchWithoutWind").repeated(70) +
+                   " 0:Ctrl+T");
+        driver.run("0:file:sheet.pdf 0:SaveLabSheet");
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", "-f", "2", driver.savedPath(), "-"});
+        pdftotext.waitForFinished();
+        const QString lastPages = QString(pdftotext.readAllStandardOutput()).simplified();
+        QVERIFY2(lastPages.startsWith("Flight Launch Wind Ended Segments") &&
+                     lastPages.endsWith("70 0 m/s at 45° none landed 6"),
+                 qPrintable(lastPages));
+    }
+
     // Once drawn, every picture is on screen, and nothing wakes until the user acts.
     void idlesOnceShown()
     {
