@@ -129,6 +129,11 @@ private slots:
             << header + "2\tyes\t100\t45\t20\t180\tlanded\t146\t"
                         "875.5065631614165\t254.929053244482\t"
                         "14.420964981651174\n";
+        QTest::newRow("points followed to landing")
+            << "0:LaunchVelocity:=0 0:Ctrl+T 0:LaunchWithoutWind 3:Down 0:Tab 0:Ctrl+A 0:Ctrl+C"
+            << "t (s)\tx (m)\ty (m)\n0\t0\t0\n0.1\t0\t-0.04903325000000001\n"
+               "0.2\t0\t-0.19613300000000003\n0.30000000000000004\t0\t-0.4412992500000001\n"
+               "0.4\t0\t-0.7845320000000001\n0.5\t0\t-1.22583125\n";
         QTest::newRow("points of the second")
             << "0:LaunchVelocity:=0 0:LaunchWithoutWind 0:LaunchWithWind 0:Ctrl+T 0:Down 0:Tab "
                "0:Ctrl+A 0:Ctrl+C"
