@@ -13,7 +13,6 @@
 #include "flightreadout.h"
 #include "flighttablemenu.h"
 #include "floatingpointguard.h"
-#include "modtrajectory.h"
 #include "needlearm.h"
 #include "pacedpump.h"
 #include "picturebox.h"
@@ -33,7 +32,6 @@
 #include <algorithm>
 #include <cstdint>
 
-using namespace modTrajectory;
 using runtime::CommandButton;
 using runtime::PictureBox;
 using runtime::TextField;
@@ -320,7 +318,7 @@ void frmMain::PlotWithWind(const FlightRecord &flight)
 template <typename Position>
 void frmMain::Fly(const FlightRecord &flight, Position positionAt, CommandButton *button,
                   const QString &readyCaption)
-{
+try {
     FlightPoint previous{0, 0};
     double t = 0;
     std::chrono::milliseconds lastDrawn{};
@@ -328,39 +326,38 @@ void frmMain::Fly(const FlightRecord &flight, Position positionAt, CommandButton
     const auto tellWhatItDid = qScopeGuard([&] {
         plotReadout->tellFlight(Plotting ? describeFlight(flight) : describeStop(previous));
     });
-    try {
-        while (previous.y > flightPath::groundThreshold) {
-            const runtime::Pace pace = flightPace->pace();
-            if (pace == runtime::Pace::AsFastAsPossible || t == 0)
-                runtime::pumpEvents();
-            else
-                runtime::pumpEventsUntil(
-                    [&] { return lastDrawn + runtime::segmentInterval(flightPace->pace()); },
-                    [this] { return Plotting; });
-            if (!Plotting)
-                break;
-            const runtime::FloatingPointGuard guard;
-            const FlightPoint next = positionAt(t);
-            const double height = picGraph->Height();
-            const float fromX = runtime::toSingle(previous.x);
-            const float fromY = runtime::toSingle(guard.checked(height - previous.y));
-            const float toX = runtime::toSingle(next.x);
-            const float toY = runtime::toSingle(guard.checked(height - next.y));
-            const double nextT = guard.checked(t + flightPath::timeStep);
-            picGraph->Line(fromX, fromY, toX, toY, runtime::black);
-            if (pace != runtime::Pace::AsFastAsPossible)
-                lastDrawn = runtime::paceNow();
-            drawnPoints.add(flight, {t, next.x, next.y}, picGraph->ScaleWidth(), height);
-            flightLog->drewSegment(flight.number);
-            t = nextT;
-            previous = next;
-        }
-    } catch (const runtime::RuntimeError &error) {
-        flightLog->end(flight.number, FlightEnding::Failed, error.description());
-        throw;
+    while (previous.y > flightPath::groundThreshold) {
+        const runtime::Pace pace = flightPace->pace();
+        if (pace == runtime::Pace::AsFastAsPossible || t == 0)
+            runtime::pumpEvents();
+        else
+            runtime::pumpEventsUntil(
+                [&] { return lastDrawn + runtime::segmentInterval(flightPace->pace()); },
+                [this] { return Plotting; });
+        if (!Plotting)
+            break;
+        const runtime::FloatingPointGuard guard;
+        const FlightPoint next = positionAt(t);
+        const double height = picGraph->Height();
+        const float fromX = runtime::toSingle(previous.x);
+        const float fromY = runtime::toSingle(guard.checked(height - previous.y));
+        const float toX = runtime::toSingle(next.x);
+        const float toY = runtime::toSingle(guard.checked(height - next.y));
+        const double nextT = guard.checked(t + flightPath::timeStep);
+        picGraph->Line(fromX, fromY, toX, toY, runtime::black);
+        if (pace != runtime::Pace::AsFastAsPossible)
+            lastDrawn = runtime::paceNow();
+        drawnPoints.add(flight, {t, next.x, next.y}, picGraph->ScaleWidth(), height);
+        flightLog->drewSegment(flight.number);
+        t = nextT;
+        previous = next;
     }
     flightLog->end(flight.number, Plotting ? FlightEnding::Landed : FlightEnding::Stopped);
     button->setCaption(readyCaption);
+} catch (const runtime::RuntimeError &error) {
+    // The log tells how it failed; the error still abandons the handler.
+    flightLog->end(flight.number, FlightEnding::Failed, error.description());
+    throw;
 }
 
 // --- the grid ---
