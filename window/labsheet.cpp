@@ -116,6 +116,8 @@ private:
 void drawSheet(QPdfWriter &writer, const QImage &plot, const FlightLog &log)
 {
     QPainter painter(&writer);
+    // The plot's lines as drawn, not blurred by JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     const int width = painter.viewport().width();
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(14);
