@@ -3,7 +3,6 @@
 
 #include "flightreadout.h"
 
-#include "floatingpointguard.h"
 #include "numberconversion.h"
 #include "runtimeerror.h"
 
@@ -62,21 +61,14 @@ std::string describeStop(FlightPoint lastDrawn)
     return "stopped " + describePoint(lastDrawn);
 }
 
-// A path's height is its rate of rise times t less half gravity times t²,
-// wind or not: so it is back at launch height after twice the rise over
-// gravity, and highest half-way there.
-std::string describePath(const std::function<FlightPoint(double)> &positionAt, double gravity)
+std::string describeFlight(const FlightRecord &flight)
 {
     try {
-        const runtime::FloatingPointGuard guard;
-        const double rise = guard.checked(positionAt(1).y + gravity / 2);
-        if (!(rise > 0))
+        const auto figures = figuresOf(flight);
+        if (!figures)
             return "never rose above launch height";
-        const double airTime = guard.checked(2 * rise / gravity);
-        const FlightPoint landing = positionAt(airTime);
-        const FlightPoint highest = positionAt(airTime / 2);
-        return "range " + metres(landing.x) + ", highest point " + metres(highest.y) + ", " +
-               grouped(airTime, 1) + " s in the air";
+        return "range " + metres(figures->range) + ", highest point " + metres(figures->highest) +
+               ", " + grouped(figures->airTime, 1) + " s in the air";
     } catch (const runtime::RuntimeError &) {
         return "its range, highest point and time in the air cannot be computed";
     }

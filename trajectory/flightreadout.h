@@ -3,20 +3,13 @@
 
 #pragma once
 
-#include "flightrecord.h"
+#include "flightpath.h"
 
-#include <functional>
 #include <string>
 
 // What the plot says of a point or a flight, in words a screen reader reads
 // out: distances along the ground from the launch point and heights above
 // launch height, in whole metres with thousands grouped ("1,020 m").
-struct FlightPoint
-{
-    double x; // metres along the ground
-    double y; // metres above launch height
-};
-
 // "1,020 m along, 255 m up"
 std::string describePoint(FlightPoint point);
 // "7.2 s: 509 m along, 255 m up", the time with one decimal
@@ -28,15 +21,4 @@ std::string describeStop(FlightPoint lastDrawn);
 // "range 1,020 m, highest point 255 m, 14.4 s in the air", taken where the
 // path comes back to launch height; or that it never rose above it, or that
 // its figures cannot be computed.
-std::string describePath(const std::function<FlightPoint(double time)> &positionAt, double gravity);
-
-// The same, from a flight's own position routine, whose points have x and y.
-template <typename Position> std::string describeFlight(Position positionAt, double gravity)
-{
-    return describePath(
-        [&](double time) {
-            const auto point = positionAt(time);
-            return FlightPoint{point.x, point.y};
-        },
-        gravity);
-}
+std::string describeFlight(const FlightRecord &flight);

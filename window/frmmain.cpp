@@ -7,16 +7,19 @@
 #include "errorhandling.h"
 #include "eventpump.h"
 #include "fieldtext.h"
+#include "flightlogmodel.h"
 #include "flightpace.h"
+#include "flightpath.h"
 #include "flightreadout.h"
+#include "flighttablemenu.h"
 #include "floatingpointguard.h"
-#include "modtrajectory.h"
 #include "needlearm.h"
 #include "pacedpump.h"
 #include "picturebox.h"
 #include "plotmenu.h"
 #include "plotpicture.h"
 #include "plotreadout.h"
+#include "runtimeerror.h"
 #include "textfield.h"
 #include "twips.h"
 
@@ -29,7 +32,6 @@
 #include <algorithm>
 #include <cstdint>
 
-using namespace modTrajectory;
 using runtime::CommandButton;
 using runtime::PictureBox;
 using runtime::TextField;
@@ -40,16 +42,7 @@ const QString launchWithoutWindCaption = QStringLiteral("Launch Without Wind");
 const QString launchWithWindCaption = QStringLiteral("Launch With Wind");
 const QString stopCaption = QStringLiteral("Stop Plotting");
 
-constexpr double gravity = 9.80665;
-constexpr double timeStep = 0.1;
-constexpr double groundThreshold = -1;
 constexpr int gridSpacing = 500;
-
-struct Point
-{
-    double x;
-    double y;
-};
 
 template <typename Control, typename... Args>
 Control *place(QWidget *container, const QString &name, QRect twips, Args &&...args)
@@ -139,6 +132,8 @@ void frmMain::createControls()
     plotReadout = new PlotReadout(picGraph, &drawnPoints);
     auto *plotMenu = new PlotMenu(picGraph);
     new PlotPicture(picGraph, plotMenu);
+    flightLog = new FlightLogModel(this);
+    new FlightTableMenu(picGraph, flightLog, plotMenu);
     plotMenu->addSeparator();
     flightPace = new FlightPace(plotMenu);
     framLaunch = place<QGroupBox>(this, "framLaunch", {240, 5640, 2535, 1095},
@@ -261,7 +256,7 @@ void frmMain::cmdLaunchWithoutWind_Click()
     LaunchOrStop(cmdLaunchWithoutWind, launchWithoutWindCaption, [this] {
         const double velocity = valueIn(txtLaunchVelocity);
         const double angle = valueIn(txtLaunchAngle);
-        PlotWithoutWind({++flightsStarted, false, velocity, angle, 0, 0});
+        PlotWithoutWind(flightLog->start(false, velocity, angle, 0, 0));
     });
 }
 
@@ -272,8 +267,7 @@ void frmMain::cmdLaunchWithWind_Click()
         const double launchAngle = valueIn(txtLaunchAngle);
         const double windVelocity = valueIn(txtWindVelocity);
         const double windAngle = valueIn(txtWindAngle);
-        PlotWithWind(
-            {++flightsStarted, true, launchVelocity, launchAngle, windVelocity, windAngle});
+        PlotWithWind(flightLog->start(true, launchVelocity, launchAngle, windVelocity, windAngle));
     });
 }
 
@@ -298,11 +292,7 @@ void frmMain::PlotWithoutWind(const FlightRecord &flight)
     const double velocity = flight.launchVelocity;
     const double angle = flight.launchAngle;
     Fly(
-        flight,
-        [&](double t) {
-            return Point{HorizontalDistance(velocity, angle, t),
-                         VerticalDistance(velocity, angle, gravity, t)};
-        },
+        flight, [&](double t) { return flightPath::withoutWind(velocity, angle, t); },
         cmdLaunchWithoutWind, launchWithoutWindCaption);
 }
 
@@ -315,12 +305,7 @@ void frmMain::PlotWithWind(const FlightRecord &flight)
     Fly(
         flight,
         [&](double t) {
-            const runtime::FloatingPointGuard guard;
-            const double windX = HorizontalDistance(windVelocity, windAngle, t) / 2;
-            const double x = HorizontalDistance(launchVelocity, launchAngle, t) + windX;
-            const double windY = VerticalDistance(windVelocity, windAngle, 0, t) / 2;
-            const double y = VerticalDistance(launchVelocity, launchAngle, gravity, t) + windY;
-            return Point{guard.checked(x), guard.checked(y)};
+            return flightPath::withWind(launchVelocity, launchAngle, windVelocity, windAngle, t);
         },
         cmdLaunchWithWind, launchWithWindCaption);
 }
@@ -333,16 +318,15 @@ void frmMain::PlotWithWind(const FlightRecord &flight)
 template <typename Position>
 void frmMain::Fly(const FlightRecord &flight, Position positionAt, CommandButton *button,
                   const QString &readyCaption)
-{
-    Point previous{0, 0};
+try {
+    FlightPoint previous{0, 0};
     double t = 0;
     std::chrono::milliseconds lastDrawn{};
     // However the flight ends, the plot then says what it did.
     const auto tellWhatItDid = qScopeGuard([&] {
-        plotReadout->tellFlight(Plotting ? describeFlight(positionAt, gravity)
-                                         : describeStop({previous.x, previous.y}));
+        plotReadout->tellFlight(Plotting ? describeFlight(flight) : describeStop(previous));
     });
-    while (previous.y > groundThreshold) {
+    while (previous.y > flightPath::groundThreshold) {
         const runtime::Pace pace = flightPace->pace();
         if (pace == runtime::Pace::AsFastAsPossible || t == 0)
             runtime::pumpEvents();
@@ -353,21 +337,27 @@ void frmMain::Fly(const FlightRecord &flight, Position positionAt, CommandButton
         if (!Plotting)
             break;
         const runtime::FloatingPointGuard guard;
-        const Point next = positionAt(t);
+        const FlightPoint next = positionAt(t);
         const double height = picGraph->Height();
         const float fromX = runtime::toSingle(previous.x);
         const float fromY = runtime::toSingle(guard.checked(height - previous.y));
         const float toX = runtime::toSingle(next.x);
         const float toY = runtime::toSingle(guard.checked(height - next.y));
-        const double nextT = guard.checked(t + timeStep);
+        const double nextT = guard.checked(t + flightPath::timeStep);
         picGraph->Line(fromX, fromY, toX, toY, runtime::black);
         if (pace != runtime::Pace::AsFastAsPossible)
             lastDrawn = runtime::paceNow();
         drawnPoints.add(flight, {t, next.x, next.y}, picGraph->ScaleWidth(), height);
+        flightLog->drewSegment(flight.number);
         t = nextT;
         previous = next;
     }
+    flightLog->end(flight.number, Plotting ? FlightEnding::Landed : FlightEnding::Stopped);
     button->setCaption(readyCaption);
+} catch (const runtime::RuntimeError &error) {
+    // The log tells how it failed; the error still abandons the handler.
+    flightLog->end(flight.number, FlightEnding::Failed, error.description());
+    throw;
 }
 
 // --- the grid ---

@@ -11,6 +11,7 @@
 
 class QGroupBox;
 class QLabel;
+class FlightLogModel;
 class FlightPace;
 class PlotReadout;
 
@@ -78,7 +79,8 @@ private:
     void DrawNeedle(const runtime::TextField *angleField, runtime::PictureBox *needleBox);
 
     bool Plotting = false;
-    int flightsStarted = 0;
+    // Every flight since the window opened, for the flight table.
+    FlightLogModel *flightLog = nullptr;
     // What the plot's tooltip reads of the flights on it.
     DrawnPoints drawnPoints;
 

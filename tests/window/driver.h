@@ -79,8 +79,13 @@ public:
         // A file dialog is answered once it has the keyboard, and so is a
         // question it asks, with the answer's steps.
         QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &window, [this] {
-            if (!qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
                 return;
+            for (const QString &kind : dialog->nameFilters())
+                if (!fileKind.isEmpty() && kind.startsWith(fileKind))
+                    dialog->selectNameFilter(kind);
+            fileKind.clear();
             const QString path = std::exchange(fileAnswer, {});
             const QString steps = std::exchange(answer, {});
             QTimer::singleShot(0, [this, path, steps] {
@@ -145,6 +150,7 @@ public:
     //                 its submenu opened
     //   file:path     the next file dialog answered: path (in a scratch folder
     //                 unless absolute) typed over its file name, then Return
+    //   kind:Text     in the next file dialog, the kind of file beginning with Text
     //   close         the window closed from its title bar (closeWindow)
     //   tick:N        the clock paced flights keep moved on by N ms (it stands
     //                 still otherwise)
@@ -223,6 +229,9 @@ public:
         return refused.isEmpty() ? outcome.join("; ") : "refused " + refused.join("; ");
     }
 
+    // The file the last file dialog was answered with.
+    QString savedPath() const { return saved; }
+
     frmMain window;
     QList<QLineF> lines; // on the plot, in twips, as asked for
     QStringList errors;
@@ -253,7 +262,7 @@ private:
         const bool isKey = key.count() == 1 && key[0].key() != Qt::Key_unknown &&
                            QRegularExpression("^(\\d+w?)?$").match(held.value(1)).hasMatch();
         static const QRegularExpression alone(
-            "^(close|style|plot=\\d+x\\d+|(point|right):\\d+,\\d+|tick:\\d+|(choose|file):.+)$");
+            "^(close|style|plot=\\d+x\\d+|(point|right):\\d+,\\d+|tick:\\d+|(choose|file|kind):.+)$");
         if (alone.match(what).hasMatch())
             return {};
         if (name == "answer") {
@@ -327,6 +336,8 @@ private:
             }
         } else if (name == "file") {
             fileAnswer = saved = QDir(scratch.path()).filePath(what.section(':', 1));
+        } else if (name == "kind") {
+            fileKind = what.section(':', 1);
         } else if (name == "press") {
             auto *button = find<QAbstractButton>("cmd" + what.section(':', 1));
             QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
@@ -386,7 +397,7 @@ private:
     std::multimap<qsizetype, QString> steps;
     QStringList refused;
     QString answer; // steps
-    QString fileAnswer, saved;
+    QString fileAnswer, saved, fileKind;
     QTemporaryDir scratch;
     runtime::ErrorReporter previous;
     std::chrono::milliseconds clock{};
