@@ -3,6 +3,8 @@
 
 #include "eventpump.h"
 
+#include "systemyield.h"
+
 #include <QCoreApplication>
 
 namespace runtime {
@@ -14,6 +16,7 @@ void pumpEvents()
     // posted events only when new ones arrive), so deliver those first.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    yieldToSystem();
 }
 
 } // namespace runtime
