@@ -16,11 +16,12 @@ namespace {
 // and painting queued before it are done; a timer of 0 ms would be held to
 // 4 ms once nested, as each resumed yield's is. Input queued meanwhile ends
 // a longer wait at once.
+// (Written without arrow functions, which the preprocessor would split.)
 EM_ASYNC_JS(void, awaitBrowserTurn, (int longest), {
-    await new Promise(resolve = > {
+    await new Promise(function(resolve) {
         if (longest > 0) {
             const timer = setTimeout(resolve, longest);
-            Module.trevaneWake = () = >
+            Module.trevaneWake = function()
             {
                 clearTimeout(timer);
                 resolve();
@@ -28,7 +29,10 @@ EM_ASYNC_JS(void, awaitBrowserTurn, (int longest), {
             return;
         }
         const channel = new MessageChannel();
-        channel.port1.onmessage = () = > resolve();
+        channel.port1.onmessage = function()
+        {
+            resolve();
+        };
         channel.port2.postMessage(0);
     });
     Module.trevaneWake = null;
