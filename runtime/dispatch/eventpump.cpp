@@ -3,6 +3,8 @@
 
 #include "eventpump.h"
 
+#include "systemyield.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
@@ -15,6 +17,7 @@ void pumpEvents()
     // posted events only when new ones arrive), so deliver those first.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    yieldToSystem();
 }
 
 void wakeOuterRound()

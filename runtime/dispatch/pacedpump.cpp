@@ -4,9 +4,9 @@
 #include "pacedpump.h"
 
 #include "eventpump.h"
+#include "systemyield.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 namespace runtime {
 
@@ -54,15 +54,11 @@ void pumpEventsUntil(const std::function<std::chrono::milliseconds()> &due,
                      const std::function<bool()> &carryOn)
 {
     pumpEvents();
-    QTimer wake; // its timer event ends a wait; it needs no receiver
-    wake.setSingleShot(true);
-    wake.setTimerType(Qt::PreciseTimer);
     while (carryOn()) {
         const std::chrono::milliseconds left = due() - paceNow();
         if (left.count() <= 0)
             return;
-        wake.start(left);
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        waitForEvents(left);
         // As in pumpEvents(): what a nested GLib round may have held back.
         QCoreApplication::sendPostedEvents();
     }

@@ -13,6 +13,9 @@ namespace runtime {
 //
 // Guards nest: faults pending when a guard starts are raised again when it
 // ends, so a routine that calls another still sees its own earlier faults.
+// Where there are no flags, only values are checked: a routine passes each
+// value through checked() where a later operation could make a fault's
+// infinity or NaN finite again.
 class FloatingPointGuard
 {
 public:
@@ -25,7 +28,7 @@ public:
     float checked(float value) const;
 
 private:
-    int pending_;
+    [[maybe_unused]] int pending_; // the flags' side only
 };
 
 } // namespace runtime
