@@ -31,10 +31,10 @@ int main(int argc, char *argv[])
     // rather than killing the program.
     runtime::CloseOnSignal::catchSignals();
     const std::unique_ptr<QApplication> app = makeApplication(argc, argv);
+    setUpApplication();
     WindowOptions options;
     if (const std::optional<int> status = readWindowOptions(QApplication::arguments(), options))
         return *status;
-    setUpApplication();
 
     frmMain window;
     window.setPace(options.pace);

@@ -8,8 +8,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace {
+
+// Made before the application, so that -style and QT_STYLE_OVERRIDE still
+// replace it; the application deletes only the style it keeps.
+QPointer<QStyle> defaultStyle;
 
 // As Qt chooses a platform theme: the one named, or GTK's on desktops built on GTK.
 bool mayLoadGtkTheme(int argc, char *argv[])
@@ -33,11 +40,14 @@ void prepareApplication(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB") && !mayLoadGtkTheme(argc, argv))
         qputenv("QT_NO_GLIB", "1");
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    defaultStyle = QStyleFactory::create(QStringLiteral("Fusion"));
+    QApplication::setStyle(defaultStyle);
 }
 
 void setUpApplication()
 {
+    if (defaultStyle && QApplication::style() != defaultStyle)
+        delete defaultStyle; // replaced, by -style or QT_STYLE_OVERRIDE, and owned by no one
     QApplication::setApplicationName(QStringLiteral("Trevane"));
     QApplication::setApplicationVersion(QStringLiteral(TREVANE_VERSION));
     // Ties the window to its desktop entry, for the taskbar's icon and name.
