@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
 
 FlightTableMenu::FlightTableMenu(QWidget *plot, FlightLogModel *log, QMenu *plotMenu)
     : QObject(plot), plot_(plot), log_(log)
@@ -27,6 +28,10 @@ void FlightTableMenu::open()
         table_->move(main->frameGeometry().topRight() + QPoint(8, 0));
     }
     table_->show();
-    table_->raise();
-    table_->activateWindow();
+    // Once the plot's menu, if it was opened from there, has closed and given
+    // the keyboard back to the main window.
+    QTimer::singleShot(0, table_, [table = table_] {
+        table->raise();
+        table->activateWindow();
+    });
 }
