@@ -15,10 +15,12 @@ namespace {
 
 // The first of these folders that is there: a home folder whose name is not
 // valid UTF-8 cannot be reached by Qt's file names, and a dialog started in
-// a folder it cannot show would save a bare name in the current directory.
+// a folder it cannot show would save a bare name in the current directory,
+// which is then the next best folder to show.
 QDir startingFolder(QStandardPaths::StandardLocation folder)
 {
-    for (const QString &path : {QStandardPaths::writableLocation(folder), QDir::homePath()})
+    for (const QString &path :
+         {QStandardPaths::writableLocation(folder), QDir::homePath(), QDir::currentPath()})
         if (QDir(path).exists() && QDir::isAbsolutePath(path))
             return QDir(path);
     return QDir::root();

@@ -8,11 +8,15 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTableView>
 
@@ -24,6 +28,9 @@ static bool underWine()
 {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
+#else
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 class TestWindow : public QObject
@@ -302,6 +309,70 @@ private slots:
         const QString seen = saved.open(QIODevice::ReadOnly) ? saved.readAll().left(file.size())
                                                              : driver.errors.join("; ");
         QCOMPARE(seen, file);
+    }
+
+    // The save dialog as a person meets it: steps of its own, run when it has the keyboard.
+    static void whenSaveDialogShown(Driver &driver, std::function<void(QFileDialog *)> steps)
+    {
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &driver.window, [steps] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+                QTimer::singleShot(0, dialog, [dialog, steps] { steps(dialog); });
+        });
+    }
+
+    // A home folder whose name is not valid UTF-8, started in, cannot be shown:
+    // the dialog starts in one it can show, so that it saves where it says.
+    void saveWithUnreachableHome()
+    {
+#ifdef _WIN32
+        QSKIP("Windows names folders in UTF-16");
+#else
+        QTemporaryDir scratch;
+        const QByteArray home = QFile::encodeName(scratch.path()) + "/\xff";
+        QCOMPARE(mkdir(home, 0700), 0);
+        const QByteArray oldHome = qgetenv("HOME");
+        const QString oldCurrent = QDir::currentPath();
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            QDir::setCurrent(oldCurrent);
+        });
+        qputenv("HOME", home);
+        QCOMPARE(chdir(home), 0);
+        Driver driver;
+        QString shown;
+        whenSaveDialogShown(driver, [&shown](QFileDialog *dialog) {
+            shown = dialog->directory().absolutePath();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+        driver.run("0:Ctrl+S");
+        QCOMPARE(shown, QDir::rootPath());
+#endif
+    }
+
+    // The dialog names a file's type from its name alone: reading it could
+    // block for good, as /proc/kmsg does.
+    void saveDialogReadsNoFile()
+    {
+        QTemporaryDir scratch;
+        QFile picture(scratch.filePath("picture"));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        QVERIFY(QImage(1, 1, QImage::Format_RGB32).save(&picture, "PNG"));
+        picture.close();
+        Driver driver;
+        QString type;
+        whenSaveDialogShown(driver, [&](QFileDialog *dialog) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), scratch.path());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            auto *files = dialog->findChild<QFileSystemModel *>();
+            const auto typeShown = [&] { return files->type(files->index(picture.fileName())); };
+            if (QTest::qWaitFor([&] { return !typeShown().isEmpty(); }, 20000))
+                type = typeShown();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+        driver.run("0:Ctrl+S");
+        QVERIFY(!type.isEmpty());
+        QVERIFY2(type != QMimeDatabase().mimeTypeForName("image/png").comment(), qPrintable(type));
     }
 
     // A long file written between rounds of events, so that its progress
