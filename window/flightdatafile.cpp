@@ -6,6 +6,7 @@
 #include "eventpump.h"
 #include "flightdatarows.h"
 #include "runtimeerror.h"
+#include "savedfilehandover.h"
 #include "savedialog.h"
 
 #include <QProgressDialog>
@@ -70,4 +71,5 @@ void saveFlightDataFile(QWidget *window, const FlightLog &log)
     }
     if (!file.commit())
         throw cannotSave(choice.path, file.errorString());
+    handOverSavedFile(choice.path);
 }

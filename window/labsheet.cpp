@@ -5,6 +5,7 @@
 
 #include "flightlog.h"
 #include "runtimeerror.h"
+#include "savedfilehandover.h"
 #include "savedialog.h"
 #include "trevaneversion.h"
 
@@ -166,4 +167,5 @@ void saveLabSheetFile(QWidget *window, const QImage &plot, const FlightLog &log)
     }
     if (!file.commit())
         throw cannotSave(choice.path, file.errorString());
+    handOverSavedFile(choice.path);
 }

@@ -5,6 +5,7 @@
 
 #include "errorhandling.h"
 #include "runtimeerror.h"
+#include "savedfilehandover.h"
 #include "savedialog.h"
 
 #include <QAction>
@@ -64,4 +65,5 @@ void PlotPicture::writePng(const QString &path)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !plot_->grab().toImage().save(&file, "PNG") || !file.commit())
         throw cannotSave(path, file.errorString());
+    handOverSavedFile(path);
 }
