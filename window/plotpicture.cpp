@@ -4,13 +4,12 @@
 #include "plotpicture.h"
 
 #include "errorhandling.h"
+#include "pictureclipboard.h"
 #include "runtimeerror.h"
 #include "savedfilehandover.h"
 #include "savedialog.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QSaveFile>
 
@@ -35,7 +34,7 @@ void PlotPicture::offer(QMenu *plotMenu, const QString &text, const QKeySequence
 
 void PlotPicture::copy()
 {
-    QGuiApplication::clipboard()->setImage(plot_->grab().toImage());
+    copyPicture(plot_->window(), plot_->grab().toImage());
 }
 
 // The dialog's own round of events holds any flight until it closes, as a
