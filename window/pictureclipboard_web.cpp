@@ -14,7 +14,7 @@
 namespace {
 
 // What Qt writes a picture through; the older way, the copy command, takes text alone.
-EM_JS(bool, browserTakesPictures, (), {
+EM_JS(int, browserTakesPictures, (), {
     return !!(window.isSecureContext && navigator.clipboard && navigator.clipboard.write &&
               window.ClipboardItem);
 });
