@@ -6,7 +6,6 @@
 #include "eventpump.h"
 #include "flightdatarows.h"
 #include "runtimeerror.h"
-#include "savedfilehandover.h"
 #include "savedialog.h"
 
 #include <QProgressDialog>
@@ -69,7 +68,5 @@ void saveFlightDataFile(QWidget *window, const FlightLog &log)
         file.cancelWriting();
         return;
     }
-    if (!file.commit())
-        throw cannotSave(choice.path, file.errorString());
-    handOverSavedFile(choice.path);
+    commitSave(file, choice.path);
 }

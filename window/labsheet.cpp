@@ -5,7 +5,6 @@
 
 #include "flightlog.h"
 #include "runtimeerror.h"
-#include "savedfilehandover.h"
 #include "savedialog.h"
 #include "trevaneversion.h"
 
@@ -165,7 +164,5 @@ void saveLabSheetFile(QWidget *window, const QImage &plot, const FlightLog &log)
         writer.setCreator(QStringLiteral("Trevane " TREVANE_VERSION));
         drawSheet(writer, plot, log);
     }
-    if (!file.commit())
-        throw cannotSave(choice.path, file.errorString());
-    handOverSavedFile(choice.path);
+    commitSave(file, choice.path);
 }

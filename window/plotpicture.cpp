@@ -6,7 +6,6 @@
 #include "errorhandling.h"
 #include "pictureclipboard.h"
 #include "runtimeerror.h"
-#include "savedfilehandover.h"
 #include "savedialog.h"
 
 #include <QAction>
@@ -62,7 +61,7 @@ void PlotPicture::writePng(const QString &path)
     refuseToReplaceSpecialFile(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !plot_->grab().toImage().save(&file, "PNG") || !file.commit())
+        !plot_->grab().toImage().save(&file, "PNG"))
         throw cannotSave(path, file.errorString());
-    handOverSavedFile(path);
+    commitSave(file, path);
 }

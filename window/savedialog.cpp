@@ -5,11 +5,13 @@
 
 #include "extensioniconprovider.h"
 #include "runtimeerror.h"
+#include "savedfilehandover.h"
 #include "windowdialog.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 
@@ -47,6 +49,13 @@ runtime::RuntimeError cannotSave(const QString &path, const QString &reason)
     return runtime::RuntimeError::fileAccess(QStringLiteral("Cannot save %1: %2")
                                                  .arg(QDir::toNativeSeparators(path), reason)
                                                  .toStdString());
+}
+
+void commitSave(QSaveFile &file, const QString &path)
+{
+    if (!file.commit())
+        throw cannotSave(path, file.errorString());
+    handOverSavedFile(path);
 }
 
 void refuseToReplaceSpecialFile(const QString &path)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class QSaveFile;
 class QWidget;
 
 namespace runtime {
@@ -33,3 +34,6 @@ runtime::RuntimeError cannotSave(const QString &path, const QString &reason);
 // not replace a device or a pipe (after following links): throws the
 // run-time error that says so for such a path.
 void refuseToReplaceSpecialFile(const QString &path);
+
+// Puts the complete file in place of the chosen one and hands it to the user.
+void commitSave(QSaveFile &file, const QString &path);
