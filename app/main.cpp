@@ -39,6 +39,8 @@ int main(int argc, char *argv[])
     frmMain window;
     window.setPace(options.pace);
     const runtime::CloseOnSignal closeOnSignal(&window);
-    window.show();
+    // A web page shows a window full screen unless told otherwise; this one
+    // has a single size wherever it runs.
+    window.showNormal();
     return QApplication::exec();
 }

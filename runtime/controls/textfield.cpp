@@ -5,6 +5,7 @@
 
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QWindow>
 
@@ -39,6 +40,13 @@ void TextField::keyReleaseEvent(QKeyEvent *event)
 {
     QLineEdit::keyReleaseEvent(event);
     if (pressSeen_ && !event->isAutoRepeat())
+        emit keyReleased();
+}
+
+void TextField::inputMethodEvent(QInputMethodEvent *event)
+{
+    QLineEdit::inputMethodEvent(event);
+    if (!event->commitString().isEmpty())
         emit keyReleased();
 }
 

@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStyle>
@@ -131,6 +132,8 @@ public:
     //   Name          a click on button cmdName
     //   Field=text    the field's text typed over: Ctrl+A, then each key
     //   Field:=text   the field's text replaced without a key, as by pasting
+    //   Field:commit=text  the field's text typed over through an input method,
+    //                 which commits it with no key events (as a web page does)
     //   Name:Key      a key pressed in field txtName or on button cmdName
     //   Key           a key pressed where the focus is (Tab ...)
     //                 Keys go through the window that has the keyboard and are
@@ -275,7 +278,7 @@ private:
             return refusal(rest.mid(1));
         if (name == "press")
             return find<QAbstractButton>("cmd" + rest.mid(1)) ? "" : "no such button";
-        if (rest.startsWith('=') || rest.startsWith(":="))
+        if (rest.startsWith('=') || rest.startsWith(":=") || rest.startsWith(":commit="))
             return find<QLineEdit>("txt" + name) ? "" : "no such field";
         if (rest.isEmpty())
             return find("cmd" + name) || isKey ? "" : "no such button or key";
@@ -296,6 +299,8 @@ private:
         } else if (what.startsWith("plot=")) {
             const QStringList size = what.mid(5).split('x');
             find("picGraph")->resize(size[0].toInt(), size[1].toInt());
+        } else if (what.contains(":commit=")) {
+            commitText(static_cast<QLineEdit *>(target), what.section(":commit=", 1));
         } else if (what.contains(":=")) {
             static_cast<QLineEdit *>(target)->setText(what.section(":=", 1));
         } else if (what.contains('=')) {
@@ -367,8 +372,16 @@ private:
             Qt::QueuedConnection);
     }
 
-    // Where the platform sends it: to the window that has the keyboard, or, as
-    // a window manager gives it back when a box closes, to the main window.
+    // The field focused and its text selected, as a click and Ctrl+A leave it.
+    static void commitText(QLineEdit *field, const QString &text)
+    {
+        field->setFocus();
+        field->selectAll();
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(field, &commit);
+    }
+
     // The question a file dialog asks of its answer, such as whether to
     // replace a file, answered once it has the keyboard.
     void answerQuestion(const QString &steps)
@@ -385,6 +398,8 @@ private:
             perform(step);
     }
 
+    // Where the platform sends it: to the window that has the keyboard, or, as
+    // a window manager gives it back when a box closes, to the main window.
     void sendKey(QEvent::Type type, QKeyCombination key, bool repeat)
     {
         QWindow *focus = QGuiApplication::focusWindow();
