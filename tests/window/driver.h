@@ -264,8 +264,8 @@ private:
         const QKeySequence key(held[0]);
         const bool isKey = key.count() == 1 && key[0].key() != Qt::Key_unknown &&
                            QRegularExpression("^(\\d+w?)?$").match(held.value(1)).hasMatch();
-        static const QRegularExpression alone(
-            "^(close|style|plot=\\d+x\\d+|(point|right):\\d+,\\d+|tick:\\d+|(choose|file|kind):.+)$");
+        static const QRegularExpression alone("^(close|style|plot=\\d+x\\d+|(point|right):\\d+,\\d+"
+                                              "|tick:\\d+|(choose|file|kind):.+)$");
         if (alone.match(what).hasMatch())
             return {};
         if (name == "answer") {
