@@ -18,7 +18,8 @@ EM_JS(void, downloadBytes, (const char *bytes, int size, const char16_t *name), 
     link.href = URL.createObjectURL(new Blob([HEAPU8.slice(bytes, bytes + size)]));
     link.download = UTF16ToString(name);
     link.click();
-    setTimeout(function() { URL.revokeObjectURL(link.href); }, 60000);
+    setTimeout(
+        function() { URL.revokeObjectURL(link.href); }, 60000);
 });
 
 } // namespace
