@@ -5,13 +5,15 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWindow>
 
 namespace runtime {
 
 namespace {
 
-bool isInput(const QEvent *event)
+// What the platform hands to a window.
+bool isWindowInput(const QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -45,10 +47,13 @@ DeferredInput::Suspension::~Suspension()
 }
 
 // Taken where the platform hands input to a window, before the toolkit
-// finds the widget it is for, so that it reaches widgets in its order.
+// finds the widget it is for, so that it reaches widgets in its order. Typed
+// text comes as an input method's commit, straight to the focused widget.
 bool DeferredInput::eventFilter(QObject *receiver, QEvent *event)
 {
-    if (!suspended_ || !isInput(event) || !receiver->isWindowType())
+    const bool input =
+        event->type() == QEvent::InputMethod || (isWindowInput(event) && receiver->isWindowType());
+    if (!suspended_ || !input)
         return false;
     queued_.emplace_back(receiver, event->clone());
     onQueued_();
@@ -61,8 +66,11 @@ void DeferredInput::deliver()
     while (!queued_.empty()) {
         auto [receiver, event] = std::move(queued_.front());
         queued_.erase(queued_.begin());
-        if (receiver)
-            QCoreApplication::sendEvent(receiver, event.get());
+        // Typed text goes where the input before it has put the focus.
+        QObject *target =
+            event->type() == QEvent::InputMethod ? QGuiApplication::focusObject() : receiver.data();
+        if (target)
+            QCoreApplication::sendEvent(target, event.get());
     }
 }
 
