@@ -3,6 +3,7 @@
 
 #include "systemyield.h"
 
+#include "browserwait.h"
 #include "deferredinput.h"
 
 #include <QCoreApplication>
@@ -51,14 +52,19 @@ DeferredInput &deferredInput()
 
 void handOverTurn(std::chrono::milliseconds longest)
 {
-    {
-        const DeferredInput::Suspension suspension(deferredInput());
-        awaitBrowserTurn(static_cast<int>(longest.count()));
-    }
-    deferredInput().deliver();
+    waitOnBrowser([longest] { awaitBrowserTurn(static_cast<int>(longest.count())); });
 }
 
 } // namespace
+
+void waitOnBrowser(const std::function<void()> &suspendingCall)
+{
+    {
+        const DeferredInput::Suspension suspension(deferredInput());
+        suspendingCall();
+    }
+    deferredInput().deliver();
+}
 
 void yieldToSystem()
 {
