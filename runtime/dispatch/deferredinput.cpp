@@ -29,6 +29,10 @@ bool isWindowInput(const QEvent *event)
     }
 }
 
+// Asks for the input still queued to be handed on from whichever loop runs
+// next.
+const QEvent::Type deliverRest = static_cast<QEvent::Type>(QEvent::registerEventType());
+
 } // namespace
 
 DeferredInput::DeferredInput(std::function<void()> onQueued) : onQueued_(std::move(onQueued))
@@ -62,16 +66,35 @@ bool DeferredInput::eventFilter(QObject *receiver, QEvent *event)
 
 void DeferredInput::deliver()
 {
-    // A handler that input starts may yield and queue more input meanwhile.
+    // A handler that input starts may yield and queue more input meanwhile,
+    // or open a dialog, whose own loop then takes the rest, as it would take
+    // the system's queue on the desktop: what is for the window behind the
+    // dialog then goes nowhere.
     while (!queued_.empty()) {
         auto [receiver, event] = std::move(queued_.front());
         queued_.erase(queued_.begin());
+        if (!queued_.empty() && !restPosted_) {
+            restPosted_ = true;
+            QCoreApplication::postEvent(this, new QEvent(deliverRest));
+        }
         // Typed text goes where the input before it has put the focus.
         QObject *target =
             event->type() == QEvent::InputMethod ? QGuiApplication::focusObject() : receiver.data();
         if (target)
             QCoreApplication::sendEvent(target, event.get());
     }
+}
+
+// Handed on only from the program's own loops, never from the browser's
+// callbacks while it waits: its own rounds deliver what came meanwhile.
+bool DeferredInput::event(QEvent *event)
+{
+    if (event->type() != deliverRest)
+        return QObject::event(event);
+    restPosted_ = false;
+    if (!suspended_)
+        deliver();
+    return true;
 }
 
 } // namespace runtime

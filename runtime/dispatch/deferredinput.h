@@ -44,11 +44,13 @@ public:
     };
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *receiver, QEvent *event) override;
 
 private:
     std::function<void()> onQueued_;
     bool suspended_ = false;
+    bool restPosted_ = false;
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> queued_;
 };
 

@@ -4,8 +4,10 @@
 #include "deferredinput.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -88,6 +90,37 @@ private slots:
         commit(QStringLiteral("45"));
         QCOMPARE(fields.second->text(), QStringLiteral("45"));
         QCOMPARE(queued, 0);
+    }
+
+    // Input held behind a click that opens a dialog is handed on from the
+    // dialog's own loop, as the desktop's queue would be: a click on the
+    // window behind it then is dropped, not kept for when the dialog closes.
+    void dialogTakesTheRest()
+    {
+        DeferredInput input([] {});
+        TwoFields fields;
+        auto *open = new QPushButton(QStringLiteral("Open"), &fields.window);
+        fields.window.layout()->addWidget(open);
+        open->setFocusPolicy(Qt::NoFocus);
+        open->show();
+        fields.window.layout()->activate();
+        bool opened = false;
+        QObject::connect(open, &QPushButton::pressed, &fields.window, [&] {
+            QDialog dialog(&fields.window);
+            dialog.setModal(true);
+            dialog.show();
+            QCoreApplication::processEvents();
+            opened = true;
+        });
+        {
+            const DeferredInput::Suspension suspension(input);
+            QTest::mouseClick(fields.window.windowHandle(), Qt::LeftButton, {},
+                              open->mapTo(&fields.window, open->rect().center()));
+            fields.click(fields.second);
+        }
+        input.deliver();
+        QVERIFY(opened);
+        QCOMPARE(fields.window.focusWidget(), fields.first);
     }
 
     // Input for a window closed meanwhile is dropped.
